@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pyxaro needs (only those missing), then configures and builds
+# into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+PACKAGES=(build-essential cmake ninja-build ccache pkg-config
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"

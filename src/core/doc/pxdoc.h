@@ -1,0 +1,195 @@
+#pragma once
+// The show document: every formation, person, comment and song of a show, and every
+// show-wide setting. Everything here is stored in the show file.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/doc/cobject.h"
+#include "core/formation/formation.h"
+#include "core/people/person.h"
+#include "core/util/types.h"
+
+namespace px {
+
+class CArchive;
+
+// What a view of the show is told when the document changes.
+class DocViewObserver {
+ public:
+  virtual ~DocViewObserver() = default;
+  // The object is about to be deleted: the view drops it from its own state.
+  virtual void OnObjectRemoved(const CFormation* object) = 0;
+  virtual void OnUpdate() {}
+};
+
+// A loaded group symbol: either a picture file chosen by the user or the built-in picture.
+struct SymbolBitmap {
+  int resourceId = 0;    // the built-in picture of the group
+  std::string file;      // the file the picture was loaded from; empty for the built-in one
+  std::vector<std::uint8_t> bytes;  // the file's contents when it loaded
+};
+
+// Parking layout for people without a place: the 3D view parks them in rows.
+enum class ParkingLayout { Normal, Perspective };
+
+class CPxDoc {
+ public:
+  CPxDoc();
+  ~CPxDoc();
+  CPxDoc(const CPxDoc&) = delete;
+  CPxDoc& operator=(const CPxDoc&) = delete;
+
+  // Writes or reads the whole show (the reading half appends to the lists and then runs
+  // the after-loading steps).
+  void Serialize(CArchive& ar);
+
+  // Lookups.
+  CFormation* FindFormation(int number) const;
+  CPerson* FindPerson(int id) const;
+  int NextFreePersonId() const;
+  int FormationIndex(const CFormation* formation) const;  // 0-based, -1 when absent
+
+  // List changes.
+  CFormation* AddFormation(std::unique_ptr<CFormation> formation);
+  CPerson* AddPerson(std::unique_ptr<CPerson> person);
+  void RemoveFormation(CFormation* formation);
+  void RemovePerson(CPerson* person);
+
+  // Steps.
+  bool HasFormationAtStep(int step) const;  // -1 = the current step
+  bool HasFormationBetween(int first, int last) const;
+  int NextFormationStep(int step, bool inclusive) const;  // -1 when none
+  void RecalcLastStep();
+  void SetCurrentStep(int step) { m_nCurrentStep = step; }
+  std::string CommentAtStep(int step) const;
+
+  // Numbering and links.
+  void RenumberFormations();
+  void RenumberPeople();
+  void RelinkPlaces();
+  void SortPeopleById();
+
+  // Positions of every person at the current step, then parking of those without one.
+  void RecalcPositions();
+  void ParkPeopleWithoutPlace(ParkingLayout layout = ParkingLayout::Normal);
+
+  // Group symbols.
+  void LoadSymbolBitmaps();
+  void FreeSymbolBitmaps();
+
+  // Views and the modified flag.
+  void AddView(DocViewObserver* view);
+  void RemoveView(DocViewObserver* view);
+  void UpdateAllViews();
+  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  bool IsModified() const { return m_bModified; }
+
+  // Lists.
+  std::vector<std::unique_ptr<CFormation>> m_formations;  // sorted by (step, number) on add
+  std::vector<std::unique_ptr<CPerson>> m_people;
+  std::vector<std::unique_ptr<CFormation>> m_undoFormations;
+  std::vector<std::unique_ptr<CPerson>> m_undoPeople;
+  std::vector<std::string> m_comments;  // "step text"
+  std::vector<std::string> m_songs;
+  std::vector<CFormation*> m_selectedFormations;  // not owned, not stored
+
+  // Show description.
+  std::string m_strTitle, m_strDesigner, m_strCompany, m_strContactInfo, m_strClient,
+      m_strClientContact, m_strDate, m_strOtherInfo;
+
+  // Show state.
+  int m_nCurrentStep = 0;
+  int m_nLastStep = 0;
+  int m_nMidiDevice = 0;
+  std::uint16_t m_nFileVersion[2] = {1, 12};  // major number and file version
+
+  // Field geometry.
+  int m_nFieldType = 0;
+  double m_dFieldWidth = 7200.0;
+  double m_dFieldHeight = 3780.0;
+  double m_dHash1 = 1260.0;
+  double m_dHash2 = 2520.0;
+  int m_bShowHash1 = 1, m_bShowHash2 = 1;
+  int m_bCenterHorizontal = 0;
+  int m_bBoldLines = 0;
+  int m_bVertical8 = 1, m_bHorizontal8 = 1, m_bDotted8 = 0;
+  int m_bVertical4 = 0, m_bHorizontal4 = 0, m_bDotted4 = 0;
+  int m_bVertical2 = 0, m_bHorizontal2 = 0, m_bDotted2 = 0;
+  int m_bVertical1 = 0, m_bHorizontal1 = 0, m_bDotted1 = 0;
+  COLORREF m_crField = 0xFFFFFF;
+  COLORREF m_crLines8 = 0x000000, m_crLines4 = 0x414141, m_crLines2 = 0x828282, m_crLines1 = 0xC8C8C8;
+  COLORREF m_crHash = 0x000000;
+
+  // Marching and animation.
+  double m_dStepSize = 45.0;
+  double m_dInterval = 90.0;
+  double m_dSnapDistance = 90.0;
+  int m_nTempo = 300;
+  int m_bLoopAtEnd = 0;
+  int m_bStopAtEnd = 1;
+  int m_bSyncToMidi = 1;
+  int m_bStopAtPicture = 0;
+  int m_bSaveStepsToMemory = 1;
+  int m_bUndoEnabled = 1;
+  int m_bUndoToMemory = 1;
+
+  // View options.
+  int m_nPersonSize = 24;
+  int m_bLetterFill = 0;
+  int m_bDirectionalIndicators = 1;
+  int m_bOutlineFill3D = 0;
+  int m_bFill3D = 1;
+  int m_b3DHeight = 1;
+  int m_n3DHeight = 1200;
+  int m_n3DDepth = 1700;
+  int m_bSticky = 1;
+  int m_bStepBeep = 0;
+  int m_bShowPaths = 0;
+  int m_bPeopleAsBitmaps = 0;
+  int m_bShowFlags = 1;
+  int m_bShowIdNumbers = 0;
+  int m_nIdPosition = 3;
+  int m_nIdSize = 50;
+  int m_bIdAsIndex = 0;
+  int m_bShowMarchMode = 0;
+  int m_bShowStepSize = 0;
+  int m_nPeopleTextSize = 50;
+  int m_bOutlineFuture = 0;
+  int m_bOutlinePast = 0;
+  int m_bDrawOnAnimate = 0;
+  int m_nShapeHandleSize = 36;
+  int m_nControlHandleSize = 36;
+  int m_bSnapOnMove = 0;
+  int m_bShowSnapPoints = 0;
+  int m_bSnapOnSizeAndDraw = 0;
+  int m_nPrintRange = 2;
+  int m_bPrintColor = 0;
+  COLORREF m_crFormation = 0x000000;
+  COLORREF m_crPastFormation = 0x969696;
+  COLORREF m_crFutureFormation = 0x969696;
+  COLORREF m_crSelectedFormation = 0x00FF00;
+  COLORREF m_crPerson = 0x000000;
+  COLORREF m_crPersonFill = 0xFFFFFF;
+  COLORREF m_crIdNumbers = 0x000000;
+  COLORREF m_crFlag = 0xFFFFFF;
+
+  // Group symbols, in group order (Baton, Brass, Drums, Flags, Honor Guard, Horns, Rifles,
+  // Woodwinds).
+  std::array<std::string, GROUP_COUNT> m_strSymbolBitmapFile;
+  std::array<std::unique_ptr<SymbolBitmap>, GROUP_COUNT> m_pSymbolBitmaps;
+  bool m_bCustomBitmaps = false;
+
+ private:
+  void AfterLoading();
+
+  bool m_bModified = false;
+  std::vector<DocViewObserver*> m_views;
+};
+
+// The built-in picture of each group.
+int BuiltInSymbolResource(int group);
+
+}  // namespace px

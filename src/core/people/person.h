@@ -1,0 +1,88 @@
+#pragma once
+// A band member: identity, marker look, and the timeline of places the member marches through.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/formation/formation.h"
+#include "core/people/place.h"
+#include "core/people/step_inst.h"
+
+namespace px {
+
+enum Group : int {
+  GROUP_BATON = 0,
+  GROUP_BRASS = 1,
+  GROUP_DRUMS = 2,
+  GROUP_FLAG = 3,
+  GROUP_HONOR_GUARD = 4,
+  GROUP_HORNS = 5,
+  GROUP_RIFLES = 6,
+  GROUP_WOODWINDS = 7,
+};
+constexpr int GROUP_COUNT = 8;
+
+class CPerson : public CDrawRect {
+ public:
+  CPerson();
+  ~CPerson() override;
+
+  const char* GetRuntimeClassName() const override { return "CPerson"; }
+  void Serialize(CArchive& ar) override;
+
+  // The person's ID lives in the formation record's number.
+  int Id() const { return m_nNumber; }
+
+  // Sets the height text and recomputes m_nHeight2 from it.
+  void SetHeight(const std::string& text);
+
+  // Timeline lookups; all walk m_places from its head.
+  CPlace* GetPlaceAt(int step) const;
+  CPlace* GetPlaceAtOrAfter(int step) const;  // a step of 0 reads as 1
+  CPlace* GetPlaceAtOrBefore(int step) const;
+  CPlace* GetPlaceOnFormation(const CFormation* formation) const;
+
+  // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
+  // people from there on up by one). Replaces a place at the same step unless keepExisting.
+  CPlace* AssignToFormation(CPerson* otherPerson, CFormation* formation, bool keepExisting = false);
+  // Takes the person off the formation at `step` (-99: every step) and closes the gaps.
+  void Deassign(int step);
+  // Removes every place the person has on `formation`.
+  void DeassignFormation(const CFormation* formation);
+  // Resets the cached spots, positions and follow path from `from` to `to` inclusive.
+  void InvalidatePositions(int from, int to);
+  void InvalidateAllPositions() { InvalidatePositions(0, STEP_END); }
+
+  // The position at `step` (POSITION_NONE when the person has none there). With a
+  // formation, the spot of that formation's slot.
+  CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0);
+
+  CPoint m_ptPosition = POSITION_NONE;
+  std::vector<std::unique_ptr<CPlace>> m_places;        // ascending by step
+  std::vector<std::unique_ptr<CStepInst>> m_stepInsts;  // ascending by count
+  int m_nGroup = GROUP_HORNS;
+  std::string m_strHeight = "60";
+  int m_nHeight2 = 120;
+  std::vector<CPoint> m_posCache;  // one entry per step; POSITION_NONE = not computed
+  int m_nFollowRole = 0;
+  CPlace* m_pFromPlace = nullptr;
+  CPlace* m_pToPlace = nullptr;
+  std::unique_ptr<CPlace> m_pSavedPlace;
+  std::vector<CPoint> m_path;
+  int m_nPathCount = 0;
+  int m_nPathStep = -1;
+  std::vector<double> m_segLen;
+  std::vector<double> m_cumLen;
+  int m_nPersonVersion = 1;
+
+ private:
+  // Takes the place at `index` of m_places off its formation and destroys it.
+  void RemovePlace(size_t index);
+  // Sets the current position and the marker rectangle around it.
+  void SetCurrentPosition(CPoint pt);
+};
+
+// The group names shown in lists and reports.
+const char* GetGroupName(int group);
+
+}  // namespace px
