@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "core/formation/formation.h"
+#include "core/people/march.h"
 #include "core/people/person.h"
 #include "core/people/pivot_turn.h"
 
@@ -28,7 +29,7 @@ double FollowPathLength(CPerson& person, CPlace& from, CPlace& to) {
   if (total > 1) person.GetPosition(begin + to.m_nWaitBefore + 1);
   // With no step under way the member covers the path in one step; its length is not
   // measured then, and the straight distance stands in for it.
-  const double length = total > 1 ? to.m_dPathLength : Distance(PlaceSpot(from), PlaceSpot(to));
+  const double length = total > 1 ? to.m_dPathLength : Distance(march::SpotOf(from), march::SpotOf(to));
   person.InvalidateAllPositions();
   person.GetPosition(0, to.m_pFormation, to.m_nSlot);
   return length;
@@ -36,18 +37,12 @@ double FollowPathLength(CPerson& person, CPlace& from, CPlace& to) {
 
 }  // namespace
 
-CPoint PlaceSpot(CPlace& place) {
-  if (place.m_ptSpot == POSITION_NONE && place.m_pFormation)
-    place.m_ptSpot = place.m_pFormation->GetSpot(place.m_nSlot, 0.0, 0.0, place.m_pFormation->m_dSkew);
-  return place.m_ptSpot;
-}
-
 double ApproachStepSize(CPerson& person, CPlace& from, CPlace& to) {
   if (!from.m_pFormation || !to.m_pFormation) return 0.0;
   const int n = to.m_pFormation->m_nStep - from.m_pFormation->m_nStep;
   if (n <= 0) return 0.0;
-  const CPoint a = PlaceSpot(from);
-  const CPoint b = PlaceSpot(to);
+  const CPoint a = march::SpotOf(from);
+  const CPoint b = march::SpotOf(to);
   if (a == POSITION_NONE || b == POSITION_NONE) return 0.0;
   switch (to.m_nMarchMode) {
     case MARCH_FLOAT:

@@ -1,15 +1,10 @@
 #pragma once
 // Step sizes of one approach, shared by GetStepSize and the step report.
-#include "core/util/types.h"
 
 namespace px {
 
 class CPerson;
 class CPlace;
-
-// The spot of a place, computed and cached on the place when needed; the person's current
-// position is left alone.
-CPoint PlaceSpot(CPlace& place);
 
 // Inches per step on the approach from `from` to `to`, by the march mode of `to`; 0 when
 // the approach has no steps or a place has no formation. A Follow approach builds the
