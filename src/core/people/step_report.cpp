@@ -91,12 +91,13 @@ void AddNeighbours(ReportText& report, const CPlace& place) {
 
 std::string CPerson::GetStepReport(int* lineCount) {
   int lastStep = 0;
-  if (m_pDocument) {
+  if (m_pDocument)
     lastStep = m_pDocument->m_nLastStep;
-  } else {
+  else
     for (const auto& place : m_places) lastStep = std::max(lastStep, place->m_nStep);
-    for (const auto& inst : m_stepInsts) lastStep = std::max(lastStep, inst->m_nCount);
-  }
+  // The show's length is recomputed from formations and songs on loading, so an instruction
+  // can lie beyond it; the sheet must still list it.
+  if (!m_stepInsts.empty()) lastStep = std::max(lastStep, m_stepInsts.back()->m_nCount);
   ReportText report;
   CPlace* earlier = nullptr;
   for (int step = 0; step <= lastStep; ++step) {

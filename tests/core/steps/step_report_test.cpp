@@ -31,14 +31,17 @@ TEST(StepReport, InstructionsWithTheirComments) {
   CStepInst* second = person->GetOrAddStepInst(12);
   second->m_nSteps = 2;
   second->m_dStepSize = 30.0;
-  person->GetOrAddStepInst(25)->m_nSteps = 1;  // beyond the show's last step
+  // Beyond the show's last step (which loading recomputes from formations and songs only):
+  // still on the sheet.
+  person->GetOrAddStepInst(25)->m_nSteps = 1;
   int lines = 0;
   EXPECT_EQ(person->GetStepReport(&lines),
             std::string("On count 4, for 8 steps, march toward stands.\r\n\r\nUse a 22.50 inch step size.\r\n\r\n"
                         "Horns up\r\nand out\r\n\r\n") +
-                kSeparator + "On count 12, for 2 steps, wait.\r\n\r\nUse a 15.00 inch step size.\r\n\r\n" + kSeparator);
-  // 4 + (2 comment lines + 1) + 2, then 4 + 2 (the empty comment adds nothing).
-  EXPECT_EQ(lines, 15);
+                kSeparator + "On count 12, for 2 steps, wait.\r\n\r\nUse a 15.00 inch step size.\r\n\r\n" + kSeparator +
+                "On count 25, for 1 steps, wait.\r\n\r\nUse a 0.00 inch step size.\r\n\r\n" + kSeparator);
+  // 4 + (2 comment lines + 1) + 2, then 4 + 2 (the empty comment adds nothing), then 4 + 2.
+  EXPECT_EQ(lines, 21);
 
   // Show Steps puts the current step size in front and titles the window with the person.
   person->m_strName = "Anna";
