@@ -93,6 +93,24 @@ class CPerson : public CDrawRect {
   std::vector<double> m_cumLen;
   int m_nPersonVersion = 1;
 
+  // Step instructions and step sizes.
+  struct StepInstChain {
+    CStepInst* inst = nullptr;   // the instruction starting at or covering the step
+    CStepInst* first = nullptr;  // the earliest instruction of the unbroken chain leading to it
+  };
+  CStepInst* FindStepInst(int count) const;
+  StepInstChain FindStepInstCovering(int step) const;
+  // The instruction at `count`, or a new empty one for that count in its sorted place.
+  CStepInst* GetOrAddStepInst(int count);
+  // Shortens every run that reaches into the next instruction's count.
+  void ClipStepInsts();
+  // `position` moved by the runs from chainFirst on, as far as they reach by `step`.
+  CPoint ApplyStepInsts(const CStepInst* chainFirst, CPoint position, int step) const;
+  // Inches per step of the approach that contains `step`; 0 when there is none.
+  double GetStepSize(int step);
+  // The member's step sheet: every place and instruction of the show in words.
+  std::string GetStepReport(int* lineCount = nullptr);
+
  private:
   // Takes the place at `index` of m_places off its formation and destroys it.
   void RemovePlace(size_t index);
