@@ -59,6 +59,9 @@ class CPerson : public CDrawRect {
   // The march-code letters of the approach after `currentStep` ("?" when there is none),
   // with the waits written around them, e.g. "2PV4".
   std::string GetMarchCode(int currentStep) const;
+  // The label drawn on the marker at the document's current step: the march code, or the
+  // step size in whole inches when the show displays step sizes.
+  std::string GetMarchLabel();
 
   // Makes this person the one anchor of its Follow (or Float Flex) group at `step`.
   // False when the person has no place at `step` or none before it.

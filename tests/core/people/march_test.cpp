@@ -176,5 +176,14 @@ TEST(MarchCode, LettersAndWaits) {
   }
 }
 
+TEST(MarchLabel, StepSizeInWholeInchesWhenTheShowDisplaysSizes) {
+  // 300 field units in 4 steps: 300 x 0.5 / 4 = 37.5 inches, shown "38".
+  OneMarch m({1000, 1000}, {1300, 1000}, 4);
+  m.show.doc.m_nCurrentStep = 2;
+  EXPECT_EQ(m.person->GetMarchLabel(), "F");
+  m.show.doc.m_bShowStepSize = 1;
+  EXPECT_EQ(m.person->GetMarchLabel(), "38");
+}
+
 }  // namespace
 }  // namespace px
