@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/demo_show.h"
+#include "cli/positions_command.h"
 #include "cli/show_json.h"
 #include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
@@ -93,6 +94,8 @@ const std::vector<Command>& Commands() {
       {"demo", "demo OUT           write the bundled demo show", 1, CmdDemo},
       {"describe", "describe X Y       the position of a field point in words", 2, CmdDescribe},
       {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
+      {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
+       CmdPositions},
   };
   return commands;
 }
