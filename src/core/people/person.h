@@ -56,6 +56,24 @@ class CPerson : public CDrawRect {
   // The position at `step` (POSITION_NONE when the person has none there). With a
   // formation, the spot of that formation's slot.
   CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0);
+  // The march-code letters of the approach after `currentStep` ("?" when there is none),
+  // with the waits written around them, e.g. "2PV4".
+  std::string GetMarchCode(int currentStep) const;
+
+  // Makes this person the one anchor of its Follow (or Float Flex) group at `step`.
+  // False when the person has no place at `step` or none before it.
+  bool SetAnchor(int step, bool floatGroup);
+  // 0 when `other` does not march in this person's Follow group (as last set up in
+  // m_pFromPlace / m_pToPlace), 2 when other leads it, else 1.
+  int GetFollowRole(const CPerson& other) const;
+  // Keep the march settings of the place at `step` across re-spotting.
+  void SaveMarchSettings(int step);
+  void RestoreMarchSettings(int step);
+  // A copy for pasting: look, identity texts and formation settings, without ID, letter,
+  // absent flag, places, instructions or caches.
+  std::unique_ptr<CPerson> ClonePerson() const;
+  // The shown name of a shape kind ("" for an unknown one).
+  static const char* GetKindName(int kind);
 
   CPoint m_ptPosition = POSITION_NONE;
   std::vector<std::unique_ptr<CPlace>> m_places;        // ascending by step

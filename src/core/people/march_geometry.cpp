@@ -1,0 +1,44 @@
+// Geometry shared by the march modes: turns, rotation and walking along a polyline.
+#include <cmath>
+
+#include "core/people/march.h"
+#include "core/util/muldiv.h"
+
+namespace px::march {
+namespace {
+
+// The formation transform's rounding: positive values round half up, negative ones are
+// truncated (fmod keeps the sign of the value).
+int RoundRotated(double value) {
+  if (std::fmod(value, 1.0) >= 0.5) value += 1.0;
+  return Trunc(value);
+}
+
+}  // namespace
+
+double TurnBetween(double a1, double a2, bool clockwise) {
+  if (a2 > a1) return clockwise ? a2 - a1 : -(FULL_TURN - (a2 - a1));
+  return clockwise ? (a2 - a1) + FULL_TURN : a2 - a1;
+}
+
+CPoint RotateAbout(CPoint p, CPoint centre, double angle) {
+  if (angle == 0.0) return p;
+  const double dx = p.x - centre.x;
+  const double dy = p.y - centre.y;
+  const double c = std::cos(angle);
+  const double s = std::sin(angle);
+  return CPoint{centre.x + RoundRotated(c * dx - s * dy), centre.y + RoundRotated(s * dx + c * dy)};
+}
+
+CPoint PointAlongPath(const CPoint* points, const double* segLen, const double* cumLen, int count, double d) {
+  if (count < 2) return count == 1 ? points[0] : POSITION_NONE;
+  int i = 1;
+  while (i < count - 1 && cumLen[i] < d) ++i;
+  const double seg = segLen[i];
+  const double f = seg >= 1.0 ? (seg - (cumLen[i] - d)) / seg : 1.0;
+  const CPoint a = points[i - 1];
+  const CPoint b = points[i];
+  return CPoint{a.x + Trunc(f * (b.x - a.x)), a.y + Trunc(f * (b.y - a.y))};
+}
+
+}  // namespace px::march
