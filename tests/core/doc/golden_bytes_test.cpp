@@ -245,8 +245,7 @@ struct BigIndexCase {
 
 Bytes ManyPlacesPerson(int places, const char* secondInstTag) {
   PersonSpec person;
-  person.places = Bytes().Word(static_cast<std::uint16_t>(places)).NewClass("CPlace").Append(PlaceData({.formationId = 0}));
-  for (int i = 1; i < places; ++i) person.places.Word(0x8003).Append(PlaceData({.formationId = 0}));
+  person.places = PlaceList(places, 3);
   person.stepInsts = Bytes().Word(2).NewClass("CStepInst").Append(StepInstData({.count = 1}));
   person.stepInsts.Hex(secondInstTag).Append(StepInstData({.count = 2}));
   return Bytes().Word(1).NewClass("CPerson").Append(PersonData(person));
@@ -266,7 +265,7 @@ TEST(GoldenBytes, ClassIndexTagsAtTheWordLimit) {
     person->SetHeight("60");
     for (int i = 0; i < c.places; ++i) {
       auto place = std::make_unique<CPlace>();
-      Apply(PlaceSpec{.formationId = 0}, *place);
+      Apply(PlaceSpec{.step = i, .formationId = 0}, *place);
       person->m_places.push_back(std::move(place));
     }
     for (int count : {1, 2}) {

@@ -124,6 +124,19 @@ Bytes PersonData(const PersonSpec& p) {
   return b;
 }
 
+Bytes PlaceList(int count, std::uint16_t classIndex) {
+  Bytes b;
+  b.Word(static_cast<std::uint16_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (i == 0)
+      b.NewClass("CPlace");
+    else
+      b.Word(static_cast<std::uint16_t>(0x8000 | classIndex));
+    b.Append(PlaceData({.step = i, .formationId = 0}));
+  }
+  return b;
+}
+
 }  // namespace px::test
 
 #include <gtest/gtest.h>

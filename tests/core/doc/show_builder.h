@@ -82,6 +82,10 @@ struct PersonSpec {
 };
 Bytes PersonData(const PersonSpec& p);
 
+// A list of `count` places of version 3 on no formation; the first one names the class, the
+// others refer to it by `classIndex`.
+Bytes PlaceList(int count, std::uint16_t classIndex);
+
 // Sets every stored member of a record to the spec, so writing tests do not depend on the
 // constructors' defaults; and checks every member read back from a file against the spec
 // (coordinates of version 0 zero-extended, brush style folded to 0 or 1, missing rows at
