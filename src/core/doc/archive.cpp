@@ -247,7 +247,7 @@ void CArchive::WriteObject(const CObject* obj) {
   const_cast<CObject*>(obj)->Serialize(*this);
 }
 
-CArchive::ReadResult CArchive::ReadObject() {
+CArchive::ReadResult CArchive::ReadObject(Accepts accepts) {
   const std::uint16_t tag = ReadWord();
   std::uint32_t objTag = 0;
   std::string className;
@@ -279,6 +279,7 @@ CArchive::ReadResult CArchive::ReadObject() {
   }
   std::unique_ptr<CObject> obj = m_factory ? m_factory(className) : nullptr;
   if (!obj) throw ArchiveFormatError("unknown class");
+  if (accepts && !accepts(*obj)) throw ArchiveFormatError("record of the wrong class in a list");
   if (m_nMapCount >= kMaxTableSize) throw ArchiveFormatError("table full");
   m_loaded.push_back(LoadedEntry{{}, obj.get()});
   ++m_nMapCount;

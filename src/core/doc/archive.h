@@ -69,11 +69,14 @@ class CArchive {
   void WriteObject(const CObject* obj);
   // Reads one record tag and, for a new object, its data. Back-references return the
   // object already read (owned elsewhere) in `existing`; null records return neither.
+  // A new object of a class that `accepts` refuses is refused before its data is read, so a
+  // damaged file cannot nest records inside each other without end.
   struct ReadResult {
     std::unique_ptr<CObject> fresh;
     CObject* existing = nullptr;
   };
-  ReadResult ReadObject();
+  using Accepts = bool (*)(const CObject&);
+  ReadResult ReadObject(Accepts accepts = nullptr);
 
   // Writes or reads a list of records of type T, owned by the vector.
   template <class T>
@@ -112,7 +115,7 @@ void CArchive::XferList(std::vector<std::unique_ptr<T>>& list) {
   }
   const size_t count = ReadCount(2);  // a record takes at least its two-byte tag
   for (size_t i = 0; i < count; ++i) {
-    ReadResult r = ReadObject();
+    ReadResult r = ReadObject([](const CObject& o) { return dynamic_cast<const T*>(&o) != nullptr; });
     // A null record or a second reference to a record already in the show adds nothing:
     // a record must never be owned twice.
     if (!r.fresh) continue;
