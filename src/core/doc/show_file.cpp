@@ -126,9 +126,15 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   std::error_code ec;
   const fs::path target(path);
   if (fs::is_directory(target, ec)) return Failure(kNotFound, path);
+  const fs::file_status old = fs::status(target, ec);
+  const bool replacing = !ec && fs::exists(old);
+  // A read-only show stays read-only: renaming over it would bypass its permission. A show
+  // without any write permission counts as read-only even for the superuser, whom access()
+  // lets through.
+  constexpr auto kWriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if (replacing && (old.permissions() & kWriteBits) == fs::perms::none) return Failure(kWriteDenied, path);
 #ifdef PYXARO_POSIX
-  // A read-only show stays read-only: renaming over it would bypass its permission.
-  if (fs::exists(target, ec) && ::access(path.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
+  if (replacing && ::access(path.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
 #endif
   fs::path temp = target;
   temp += Format(".~%lu.tmp", static_cast<unsigned long>(
