@@ -158,6 +158,9 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   if (::fsync(::fileno(file.get())) != 0) return fail(errno);
 #endif
   if (std::fclose(file.release()) != 0) return fail(errno);
+  // The new file takes the place of the old one with the old one's permissions, so a
+  // private show does not become readable by everyone.
+  if (replacing) fs::permissions(temp, old.permissions(), ec);
   fs::rename(temp, target, ec);
   if (ec) {
     const int error = ec.value();
