@@ -124,7 +124,12 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   }
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::path target(path);
+  fs::path target(path);
+  // Saving through a symbolic link updates the show it names instead of replacing the link.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    fs::path real = fs::canonical(target, ec);
+    if (!ec) target = std::move(real);
+  }
   if (fs::is_directory(target, ec)) return Failure(kNotFound, path);
   const fs::file_status old = fs::status(target, ec);
   const bool replacing = !ec && fs::exists(old);
@@ -134,7 +139,7 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   constexpr auto kWriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   if (replacing && (old.permissions() & kWriteBits) == fs::perms::none) return Failure(kWriteDenied, path);
 #ifdef PYXARO_POSIX
-  if (replacing && ::access(path.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
+  if (replacing && ::access(target.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
 #endif
   fs::path temp = target;
   temp += Format(".~%lu.tmp", static_cast<unsigned long>(
