@@ -6,56 +6,34 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
+#include "core/temp_dir.h"
 
 namespace px {
 namespace {
 
 namespace fs = std::filesystem;
 
+using test::ReadAll;
+using test::WriteAll;
+
 const char* const kUnexpected = "Unexpected file format.";
 
-// A fresh, empty folder per test, removed afterwards.
 class ShowFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("pyxaro_showfile_" + std::to_string(::getpid()) + "_" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(dir_, ec);
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  static std::vector<char> Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void WriteRaw(const std::string& path, const std::vector<char>& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
+  std::string Path(const std::string& name) const { return dir_ / name; }
+  std::vector<std::string> Entries() const { return dir_.Entries(); }
   // A saved show with a title, so old and new contents differ.
   std::vector<char> SaveTitled(const std::string& path, const std::string& title) {
     CPxDoc doc;
     doc.m_strTitle = title;
     EXPECT_TRUE(WriteShowFile(path, doc).ok);
-    return Contents(path);
+    return ReadAll(path);
   }
 
-  fs::path dir_;
+  test::TempDir dir_{::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(ShowFileTest, SaveThenOpenGivesTheShowBackAndClearsModified) {
@@ -80,12 +58,12 @@ TEST_F(ShowFileTest, OpenFailuresGiveTheirDocumentMessages) {
   const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
   EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + notFound);
   EXPECT_EQ(ReadShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
-  fs::create_directory(dir_ / "folder.sho");
+  fs::create_directory(dir_.path() / "folder.sho");
   EXPECT_EQ(ReadShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
 
-  WriteRaw(Path("empty.sho"), {});
+  WriteAll(Path("empty.sho"), {});
   EXPECT_EQ(ReadShowFile(Path("empty.sho"), doc).message, kUnexpected);
-  WriteRaw(Path("text.sho"), {'h', 'e', 'l', 'l', 'o'});
+  WriteAll(Path("text.sho"), {'h', 'e', 'l', 'l', 'o'});
   const FileResult damaged = ReadShowFile(Path("text.sho"), doc);
   EXPECT_FALSE(damaged.ok);
   EXPECT_EQ(damaged.message, kUnexpected);
@@ -109,7 +87,7 @@ TEST_F(ShowFileTest, ReadOnlyShowIsNotOverwritten) {
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, "Unable to write to show.sho, it is read-only or opened by someone else.");
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_TRUE(Contents(Path("show.sho")) == old);
+  EXPECT_TRUE(ReadAll(Path("show.sho")) == old);
   EXPECT_EQ(Entries(), std::vector<std::string>{"show.sho"});
 }
 
@@ -117,10 +95,10 @@ TEST_F(ShowFileTest, SaveToABadPathOrAFolder) {
   CPxDoc doc;
   const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
   EXPECT_EQ(WriteShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
-  fs::create_directory(dir_ / "folder.sho");
+  fs::create_directory(dir_.path() / "folder.sho");
   EXPECT_EQ(WriteShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
   EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
-  EXPECT_TRUE(fs::is_empty(dir_ / "folder.sho"));
+  EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 }
 
 // A write that fails half-way (here: the file-size limit) keeps the old show byte for byte
@@ -142,7 +120,7 @@ TEST_F(ShowFileTest, FailedWriteKeepsTheOldShowAndNoTemporaryFile) {
 
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, "An unexpected error occurred while writing show.sho.");
-  EXPECT_TRUE(Contents(Path("show.sho")) == old);
+  EXPECT_TRUE(ReadAll(Path("show.sho")) == old);
   EXPECT_EQ(Entries(), std::vector<std::string>{"show.sho"});
 }
 
@@ -155,12 +133,12 @@ TEST_F(ShowFileTest, SaveKeepsThePermissionsOfTheShowItReplaces) {
 }
 
 TEST_F(ShowFileTest, SaveWritesThroughASymbolicLink) {
-  fs::create_directory(dir_ / "real");
+  fs::create_directory(dir_.path() / "real");
   SaveTitled(Path("real/show.sho"), "old");
-  fs::create_symlink(dir_ / "real" / "show.sho", dir_ / "link.sho");
+  fs::create_symlink(dir_.path() / "real" / "show.sho", dir_.path() / "link.sho");
   const auto fresh = SaveTitled(Path("link.sho"), "new");
-  EXPECT_TRUE(fs::is_symlink(dir_ / "link.sho"));
-  EXPECT_TRUE(Contents(Path("real/show.sho")) == fresh);
+  EXPECT_TRUE(fs::is_symlink(dir_.path() / "link.sho"));
+  EXPECT_TRUE(ReadAll(Path("real/show.sho")) == fresh);
   CPxDoc read;
   ASSERT_TRUE(ReadShowFile(Path("real/show.sho"), read).ok);
   EXPECT_EQ(read.m_strTitle, "new");
