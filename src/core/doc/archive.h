@@ -64,6 +64,11 @@ class CArchive {
   size_t ReadCount(size_t minElementBytes);
   // Refuses a declared element count that the rest of the file cannot hold.
   void CheckFits(size_t count, size_t minElementBytes) const;
+  // Arrays that a record sizes but the file does not fill (slot arrays, spare vertex room)
+  // draw on one budget of the file's size plus 65536 entries: an honest file may reserve
+  // more room than it has bytes left, but a damaged one cannot make the reader allocate more
+  // than a small multiple of its own size.
+  void ClaimEntries(size_t count);
 
   // Records. Writing a null pointer writes the null tag.
   void WriteObject(const CObject* obj);
@@ -93,6 +98,7 @@ class CArchive {
   std::vector<std::uint8_t> m_out;
   std::span<const std::uint8_t> m_in;
   size_t m_pos = 0;
+  size_t m_nClaimBudget = 0;
   Factory m_factory;
 
   // Shared index counter of classes and objects; index 0 is the null record.
