@@ -121,18 +121,38 @@ TEST(DamagedFile, CountsAndLengthsBeyondTheFileAreRefused) {
     EXPECT_TRUE(Refused(b)) << length;
   }
 
-  // Slots and vertices: 65535 of each claimed by a record near the end of the file.
-  FormationSpec slots;
-  slots.places = 65535;
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(slots)))));
+  // A vertex count beyond the file, with or without room allocated for it.
   FormationSpec vertices;
-  vertices.nPoints = 2;
-  vertices.nAlloc = 65535;
-  vertices.points = {{1, 1}, {2, 2}};
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(vertices)))));
   vertices.nPoints = 65535;
   vertices.nAlloc = 2;
+  vertices.points = {{1, 1}, {2, 2}};
   EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(vertices)))));
+  vertices.nAlloc = 65535;
+  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(vertices)))));
+}
+
+// Slot arrays and spare vertex room are not stored, so one record may reserve more than the
+// bytes left (an honest polygon whose points were deleted keeps its room); but together they
+// stay within the file's size plus 65536 entries.
+TEST(DamagedFile, ReservedRoomIsBoundedByTheFileSize) {
+  FormationSpec roomy;
+  roomy.nPoints = 0;
+  roomy.nAlloc = 256;
+  roomy.places = 300;
+  const Bytes one = Bytes().Word(1).NewClass("CDrawPoly").Append(FormationData(roomy));
+  EXPECT_FALSE(Refused(WithFormations(one)));
+
+  FormationSpec greedy;
+  greedy.places = 65535;
+  const Bytes data = FormationData(greedy);
+  // A few hundred bytes of file cannot hold two records of 65535 slots each.
+  EXPECT_FALSE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(data))));
+  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(data).Word(0x8001).Append(data))));
+  greedy.places = 0;
+  greedy.nPoints = 0;
+  greedy.nAlloc = 65535;
+  const Bytes room = FormationData(greedy);
+  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(room).Word(0x8001).Append(room))));
 }
 
 }  // namespace
