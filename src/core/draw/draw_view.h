@@ -1,0 +1,32 @@
+#pragma once
+// What the field view tells the drawing of formations and people: its perspective mode,
+// its selection, its tool and whether the show is playing.
+#include <functional>
+
+#include "core/draw/field_view_state.h"
+#include "core/formation/formation.h"
+
+namespace px {
+
+struct DrawView {
+  bool is3D = false;
+  Perspective perspective;   // used in 3D
+  bool rotateTool = false;   // the rotate pointer is the current tool
+  bool showsHandles = true;  // selected records get their trackers
+  bool playing = false;      // the show is being animated
+  // Whether the view has the formation or person selected; empty: nothing is selected.
+  std::function<bool(const CFormation*)> isSelected;
+
+  bool IsSelected(const CFormation* record) const { return isSelected && isSelected(record); }
+  CPoint Project(CPoint pt) const { return is3D ? perspective.Apply(pt) : pt; }
+
+  // The view as the field view state and the document have it now.
+  static DrawView Of(const FieldViewState& state, const CPxDoc& doc) {
+    DrawView view;
+    view.is3D = state.m_b3D;
+    view.perspective = state.GetPerspective(doc);
+    return view;
+  }
+};
+
+}  // namespace px
