@@ -359,3 +359,49 @@ TEST(FormationDrawing, RotatedFormationsAndPerspective) {
 
 }  // namespace
 }  // namespace px
+
+namespace px {
+namespace {
+
+TEST(FormationDrawing, CurvedKindsDrawTheirComputedOutlines) {
+  CPxDoc doc;
+  doc.m_bDirectionalIndicators = 0;
+  CFormation* ellipse = AddRect(doc, CRect{1000, 1000, 2000, 1600}, SHAPE_ELLIPSE);
+  ellipse->RecalcOutline();
+  RecordingCanvas canvas;
+  Painter painter(canvas);
+  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
+  // 140 outline points, closed: entry 0 is (cx + rx, cy) = (2000, 1300).
+  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
+  const auto ring = canvas.Of(Op::Polyline)[0].points;
+  EXPECT_EQ(ring.size(), 141u);
+  EXPECT_EQ(ring.front(), (CPoint{2000, 1300}));
+  EXPECT_EQ(ring.back(), ring.front());
+
+  ellipse->m_logbrush.lbStyle = BS_SOLID;
+  canvas.Clear();
+  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
+  EXPECT_EQ(canvas.Of(Op::Polygon).at(0).points.size(), 140u);
+
+  // An arc stays open: it neither returns to its first point nor fills.
+  ellipse->m_nShape = SHAPE_ARC;
+  ellipse->RecalcOutline();
+  canvas.Clear();
+  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
+  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
+  EXPECT_TRUE(canvas.Of(Op::Polygon).empty());
+  EXPECT_NE(canvas.Of(Op::Polyline)[0].points.front(), canvas.Of(Op::Polyline)[0].points.back());
+
+  // A curve draws its 61 points, open, whatever the number of vertices.
+  CFormation* curve = AddPoly(doc, {{1000, 3000}, {1500, 2500}, {2000, 3000}}, SHAPE_CURVE);
+  curve->RecalcOutline();
+  canvas.Clear();
+  DrawFormation(painter, *curve, DRAW_NOW, nullptr);
+  const auto curveLine = canvas.Of(Op::Polyline);
+  ASSERT_EQ(curveLine.size(), 1u);
+  EXPECT_EQ(curveLine[0].points.size(), 61u);
+  EXPECT_EQ(curveLine[0].points.front(), (CPoint{1000, 3000}));
+}
+
+}  // namespace
+}  // namespace px
