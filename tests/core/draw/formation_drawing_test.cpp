@@ -19,13 +19,12 @@ constexpr COLORREF kSelected = 0x00FF00;  // the default "Selected" colour
 CFormation* AddRect(CPxDoc& doc, CRect rc, int shape = SHAPE_RECTANGLE) {
   auto f = std::make_unique<CDrawRect>(rc);
   f->m_nShape = shape;
-  f->m_pOutline = {{rc.left, rc.top}, {rc.right, rc.top}, {rc.right, rc.bottom}, {rc.left, rc.bottom}};
-  if (shape == SHAPE_LINE) f->m_pOutline = {{rc.left, rc.top}, {rc.right, rc.bottom}};
-  f->m_nOutline = static_cast<int>(f->m_pOutline.size());
-  return doc.AddFormation(std::move(f));
+  CFormation* added = doc.AddFormation(std::move(f));
+  added->RecalcOutline();
+  return added;
 }
 
-CFormation* AddPoly(CPxDoc& doc, std::vector<CPoint> points, int shape) {
+CFormation* AddPoly(CPxDoc& doc, const std::vector<CPoint>& points, int shape) {
   auto f = std::make_unique<CDrawPoly>();
   f->m_nShape = shape;
   f->SetPoints(points);
@@ -38,369 +37,219 @@ DrawView Selecting(const CFormation* selected) {
   return view;
 }
 
-void Step(RecordingCanvas& canvas, CPxDoc& doc, const DrawView& view) {
+RecordingCanvas Step(CPxDoc& doc, const DrawView& view, bool printing = false) {
+  RecordingCanvas canvas(CRect{0, 0, 8640, 6676}, printing);
   Painter painter(canvas);
   DrawStep(painter, doc, view);
+  return canvas;
+}
+
+RecordingCanvas One(const CFormation& f, const DrawView* view = nullptr) {
+  RecordingCanvas canvas;
+  Painter painter(canvas);
+  DrawFormation(painter, f, DRAW_NOW, view);
+  return canvas;
 }
 
 TEST(FormationDrawing, SelectedColourIsForThisDrawingOnly) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1500});
-  f->m_logpen.lopnColor = kRed;
-  f->m_logpen.lopnWidth = CPoint{6, 6};
-  RecordingCanvas canvas;
-  Step(canvas, doc, Selecting(f));
-  const auto outline = canvas.Of(Op::Polyline);
-  ASSERT_EQ(outline.size(), 1u);
-  EXPECT_EQ(outline[0].pen, (Pen{PenStyle::Solid, 6, kSelected}));
+  f->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{6, 6}, kRed};
+  const auto selected = Step(doc, Selecting(f)).Of(Op::Polyline);
+  ASSERT_EQ(selected.size(), 1u);
+  EXPECT_EQ(selected[0].points,
+            (std::vector<CPoint>{{1000, 1000}, {2000, 1000}, {2000, 1500}, {1000, 1500}, {1000, 1000}}));
+  EXPECT_EQ(selected[0].pen, (Pen{PenStyle::Solid, 6, kSelected}));
   EXPECT_EQ(f->m_logpen.lopnColor, kRed);
-
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_EQ(canvas.Of(Op::Polyline).at(0).pen.color, kRed);
-
-  // In 3D the selection does not colour the record.
-  DrawView threeD = Selecting(f);
-  threeD.is3D = true;
-  f->m_logbrush.lbStyle = BS_SOLID;  // only filled props survive 3D
-  canvas.Clear();
-  Step(canvas, doc, threeD);
-  EXPECT_EQ(canvas.Of(Op::Polygon).at(0).pen.color, kRed);
+  EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).at(0).pen.color, kRed);
 }
 
-TEST(FormationDrawing, RectangleOutlineIsClosedAndFillsWhenItsBrushDoes) {
+TEST(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
-  CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1500});
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  const std::vector<CPoint> ring{{1000, 1000}, {2000, 1000}, {2000, 1500}, {1000, 1500}, {1000, 1000}};
-  EXPECT_EQ(canvas.Of(Op::Polyline).at(0).points, ring);
-
-  f->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  const auto filled = canvas.Of(Op::Polygon);
+  CFormation* rect = AddRect(doc, CRect{1000, 1000, 2000, 1500});
+  rect->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
+  const auto filled = One(*rect).Of(Op::Polygon);
   ASSERT_EQ(filled.size(), 1u);
-  EXPECT_EQ(filled[0].points, std::vector<CPoint>(ring.begin(), ring.end() - 1));
+  EXPECT_EQ(filled[0].points.size(), 4u);
   EXPECT_EQ(filled[0].brush, (Brush{false, kBlue}));
+
+  std::vector<CPoint> many;
+  for (int i = 0; i < 600; ++i) many.push_back(CPoint{1000 + i, 1000 + (i % 2) * 50});
+  CFormation* closed = AddPoly(doc, many, SHAPE_CLOSED_POLYGON);
+  EXPECT_EQ(One(*closed).Of(Op::Polyline).at(0).points.size(), 601u);  // hollow: closed ring
+  closed->m_logbrush.lbStyle = BS_SOLID;
+  EXPECT_EQ(One(*closed).Of(Op::Polygon).at(0).points.size(), 500u);
+  closed->m_nShape = SHAPE_POLYGON;  // open kinds never close nor fill
+  EXPECT_EQ(One(*closed).Of(Op::Polyline).at(0).points.size(), 600u);
 }
 
-TEST(FormationDrawing, BlockOfFourRowsDrawsFourLinesFromTopToBottom) {
+TEST(FormationDrawing, BlockRowsRunFromTheTopEdgeToTheBottomEdge) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1600});
   f->m_bBlock = 1;
   f->m_nRows = 4;
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  // Row r at 1000 + MulDiv(600, r, 3) = 1000 + 200 r.
-  const auto rows = canvas.Of(Op::Line);
+  const auto rows = One(*f).Of(Op::Line);
   ASSERT_EQ(rows.size(), 4u);
-  for (int r = 0; r < 4; ++r) {
-    EXPECT_EQ(rows[r].points[0], (CPoint{1000, 1000 + 200 * r}));
-    EXPECT_EQ(rows[r].points[1], (CPoint{2000, 1000 + 200 * r}));
-  }
-  EXPECT_TRUE(canvas.Of(Op::Polyline).empty());
-
-  f->m_nRows = 3;  // MulDiv(600, 1, 2) = 300
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_EQ(canvas.Of(Op::Line).at(1).points[0].y, 1300);
+  for (int r = 0; r < 4; ++r)  // 1000 + MulDiv(600, r, 3) = 1000 + 200 r
+    EXPECT_EQ(rows[r].points, (std::vector<CPoint>{{1000, 1000 + 200 * r}, {2000, 1000 + 200 * r}}));
 }
 
-TEST(FormationDrawing, LineEndsArePulledInByHalfThePen) {
+TEST(FormationDrawing, LinesAndCurvedKinds) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
-  CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1500}, SHAPE_LINE);
-  f->m_logpen.lopnWidth = CPoint{15, 15};  // half of 15, rounded up: 8
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  const auto line = canvas.Of(Op::Line);
-  ASSERT_EQ(line.size(), 1u);
-  EXPECT_EQ(line[0].points[0], (CPoint{1008, 1008}));
-  EXPECT_EQ(line[0].points[1], (CPoint{1992, 1492}));
+  CFormation* line = AddRect(doc, CRect{1000, 1000, 2000, 1500}, SHAPE_LINE);
+  line->m_logpen.lopnWidth = CPoint{15, 15};  // ends pulled in by 15 / 2 rounded up = 8
+  EXPECT_EQ(One(*line).Of(Op::Line).at(0).points, (std::vector<CPoint>{{1008, 1008}, {1992, 1492}}));
+  line->m_rcBase = CRect{1000, 1000, 2000, 1004};
+  line->m_logpen.lopnWidth = CPoint{40, 40};  // never past the middle: y moves by 4 / 2
+  EXPECT_EQ(One(*line).Of(Op::Line).at(0).points, (std::vector<CPoint>{{1020, 1002}, {1980, 1002}}));
 
-  // A hairline keeps its ends; a wide pen on a short line meets in the middle.
-  f->m_logpen.lopnWidth = CPoint{1, 1};
-  f->m_rcBase = CRect{1000, 1000, 2000, 1004};
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[0], (CPoint{1000, 1000}));
-  f->m_logpen.lopnWidth = CPoint{40, 40};
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[0], (CPoint{1020, 1002}));
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[1], (CPoint{1980, 1002}));
+  CFormation* ellipse = AddRect(doc, CRect{1000, 1000, 2000, 1600}, SHAPE_ELLIPSE);
+  const auto ring = One(*ellipse).Of(Op::Polyline).at(0).points;
+  EXPECT_EQ(ring.size(), 141u);  // 140 outline points, closed
+  EXPECT_EQ(ring.front(), (CPoint{2000, 1300}));
+  EXPECT_EQ(ring.back(), ring.front());
+  ellipse->m_nShape = SHAPE_ARC;
+  ellipse->RecalcOutline();
+  const auto arc = One(*ellipse).Of(Op::Polyline).at(0).points;
+  EXPECT_NE(arc.front(), arc.back());
+
+  CFormation* curve = AddPoly(doc, {{1000, 3000}, {1500, 2500}, {2000, 3000}}, SHAPE_CURVE);
+  curve->RecalcOutline();
+  EXPECT_EQ(One(*curve).Of(Op::Polyline).at(0).points.size(), 61u);
+
+  // Points are transformed: a quarter turn about (1000, 1000) takes (2000, 1000) to (1000, 2000).
+  line->m_rcBase = CRect{1000, 1000, 2000, 1000};
+  line->m_logpen.lopnWidth = CPoint{1, 1};
+  line->m_ptPivot = CPoint{1000, 1000};
+  line->m_dRotation = PI / 2;
+  EXPECT_EQ(One(*line).Of(Op::Line).at(0).points[1], (CPoint{1000, 2000}));
 }
 
-TEST(FormationDrawing, PolygonKindsAndTheFiveHundredPointLimit) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
-  std::vector<CPoint> many;
-  for (int i = 0; i < 600; ++i) many.push_back(CPoint{1000 + i, 1000 + (i % 2) * 50});
-  CFormation* closed = AddPoly(doc, many, SHAPE_CLOSED_POLYGON);
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  // Hollow: closed outline of 600 vertices plus the way back to the first.
-  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
-  EXPECT_EQ(canvas.Of(Op::Polyline)[0].points.size(), 601u);
-  EXPECT_EQ(canvas.Of(Op::Polyline)[0].points.back(), (CPoint{1000, 1000}));
-
-  closed->m_logbrush.lbStyle = BS_SOLID;
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  ASSERT_EQ(canvas.Of(Op::Polygon).size(), 1u);
-  EXPECT_EQ(canvas.Of(Op::Polygon)[0].points.size(), 500u);
-
-  // An open polygon is never closed nor filled.
-  closed->m_nShape = SHAPE_POLYGON;
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_TRUE(canvas.Of(Op::Polygon).empty());
-  EXPECT_EQ(canvas.Of(Op::Polyline).at(0).points.size(), 600u);
-}
-
-TEST(FormationDrawing, DirectionalArrowheadFollowsTheLastSegment) {
-  CPxDoc doc;  // directional indicators are on by default
-  CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1000}, SHAPE_LINE);
-  f->m_logpen.lopnColor = kBlue;
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  // Size 50 along +x: base (1950, 1000), sides 0.4 * 50 = 20 either way.
-  const auto heads = canvas.Of(Op::Polygon);
-  ASSERT_EQ(heads.size(), 1u);
-  EXPECT_EQ(heads[0].points, (std::vector<CPoint>{{2000, 1000}, {1950, 1020}, {1950, 980}}));
-  EXPECT_EQ(heads[0].brush, (Brush{false, kBlue}));
-  // The outline's brush is back for whatever comes next.
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, nullptr, false), 50);
-
-  // A polygon's arrowhead sits on its last vertex; a repeated last vertex is looked past.
+TEST(FormationDrawing, Arrowheads) {
+  CPxDoc doc;  // directional indicators on
+  CFormation* line = AddRect(doc, CRect{1000, 1000, 2000, 1000}, SHAPE_LINE);
+  line->m_logpen.lopnColor = kBlue;
+  // Size 50 along +x: base at 1950, sides 0.4 * 50 = 20 to either side, filled in the pen colour.
+  const auto head = One(*line).Of(Op::Polygon);
+  ASSERT_EQ(head.size(), 1u);
+  EXPECT_EQ(head[0].points, (std::vector<CPoint>{{2000, 1000}, {1950, 1020}, {1950, 980}}));
+  EXPECT_EQ(head[0].brush, (Brush{false, kBlue}));
+  // A polygon's head is on its last vertex, looking past a repeated one.
   CFormation* poly = AddPoly(doc, {{3000, 3000}, {3000, 2000}, {3000, 2000}}, SHAPE_POLYGON);
-  canvas.Clear();
-  Painter painter(canvas);
-  DrawFormation(painter, *poly, DRAW_NOW, nullptr);
-  EXPECT_EQ(canvas.Of(Op::Polygon).at(0).points, (std::vector<CPoint>{{3000, 2000}, {3020, 2050}, {2980, 2050}}));
-}
+  EXPECT_EQ(One(*poly).Of(Op::Polygon).at(0).points, (std::vector<CPoint>{{3000, 2000}, {3020, 2050}, {2980, 2050}}));
 
-TEST(FormationDrawing, ArrowheadSizes) {
-  CPxDoc doc;
-  CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1000}, SHAPE_LINE);
   DrawView flat, threeD;
   threeD.is3D = true;
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &flat, false), 50);
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &flat, true), 0);  // never printed
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_PAST, &flat, false), 0);
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &threeD, false), 0);
-  f->m_nEndStep = 8;  // a prop shown over steps 0 .. 8
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &flat, false), 0);
-  f->m_bArrow = 1;  // its own arrow, printed too, but not in 3D
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &flat, true), 100);
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &threeD, false), 0);
-  doc.m_bDirectionalIndicators = 0;
-  f->m_bArrow = 0;
-  f->m_nEndStep = 0;
-  EXPECT_EQ(ArrowheadSize(*f, DRAW_NOW, &flat, false), 0);
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_PAST, &flat, false), 0);
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &flat, true), 0);  // directional heads are never printed
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &threeD, false), 0);
+  line->m_nEndStep = 8;  // a prop over steps 0 .. 8 gets none
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &flat, false), 0);
+  line->m_bArrow = 1;  // its own arrow is printed, but not drawn in 3D
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &flat, true), 100);
+  EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &threeD, false), 0);
 }
 
-TEST(FormationDrawing, PastAndFutureOutlinesUseOneUnitPensInTheirColours) {
+TEST(FormationDrawing, PastAndFutureOutlines) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
   doc.m_bOutlinePast = doc.m_bOutlineFuture = 1;
   doc.m_crFutureFormation = RGB(1, 2, 3);
-  CFormation* past = AddRect(doc, CRect{1000, 1000, 1500, 1500});
-  past->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{12, 12}, kRed};
+  AddRect(doc, CRect{1000, 1000, 1500, 1500})->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{12, 12}, kRed};
   doc.SetCurrentStep(2);
-  CFormation* filledEarlier = AddRect(doc, CRect{1000, 2000, 1500, 2500});  // filled: not an outline
-  filledEarlier->m_logbrush.lbStyle = BS_SOLID;
-  doc.SetCurrentStep(4);
-  AddRect(doc, CRect{3000, 1000, 3500, 1500});
+  AddRect(doc, CRect{1000, 2000, 1500, 2500})->m_logbrush.lbStyle = BS_SOLID;  // filled: no outline
   doc.SetCurrentStep(9);
   CFormation* future = AddRect(doc, CRect{5000, 1000, 5500, 1500});
   doc.SetCurrentStep(4);
+  AddRect(doc, CRect{3000, 1000, 3500, 1500});
 
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
+  RecordingCanvas canvas = Step(doc, DrawView{});
   const auto outlines = canvas.Of(Op::Polyline);
-  ASSERT_EQ(outlines.size(), 3u);  // past (step 0, step 2 is filled), future (9), current (4)
+  ASSERT_EQ(outlines.size(), 3u);  // step 0 (step 2 is filled), step 9, then step 4
   EXPECT_EQ(outlines[0].points[0], (CPoint{1000, 1000}));
   EXPECT_EQ(outlines[0].pen, (Pen{PenStyle::Solid, 1, 0x969696}));
-  EXPECT_EQ(outlines[1].points[0], (CPoint{5000, 1000}));
   EXPECT_EQ(outlines[1].pen, (Pen{PenStyle::Solid, 1, RGB(1, 2, 3)}));
   EXPECT_EQ(outlines[2].points[0], (CPoint{3000, 1000}));
-  // Each outline has its pivot mark (a small cross with its pen), none for the current one.
-  EXPECT_EQ(canvas.Of(Op::Line).size(), 4u);
-  EXPECT_EQ(past->m_logpen.lopnColor, kRed);
+  EXPECT_EQ(canvas.Of(Op::Line).size(), 4u);  // a pivot cross after each outline
 
-  // The future formation step is the next one, even when it has nothing to outline.
-  future->m_logbrush.lbStyle = BS_SOLID;
-  canvas.Clear();
-  Step(canvas, doc, DrawView{});
-  EXPECT_EQ(canvas.Of(Op::Polyline).size(), 2u);
-  EXPECT_EQ(OutlineStep(doc, DRAW_FUTURE), 9);
-  EXPECT_EQ(OutlineStep(doc, DRAW_PAST), 0);
+  future->m_logbrush.lbStyle = BS_SOLID;  // the next formation step stays 9, with nothing to outline
+  EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).size(), 2u);
 }
 
-TEST(FormationDrawing, PlayingOnPaperAndIn3DOnlyPropsRemain) {
+TEST(FormationDrawing, PlayingIn3DAndOnPaperOnlyPropsRemain) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
-  AddRect(doc, CRect{1000, 1000, 1500, 1500});  // plain formation
+  AddRect(doc, CRect{1000, 1000, 1500, 1500});
   CFormation* filled = AddRect(doc, CRect{2000, 1000, 2500, 1500});
   filled->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
-  CFormation* ranged = AddRect(doc, CRect{3000, 1000, 3500, 1500});
-  ranged->m_nEndStep = 10;
-  doc.SetCurrentStep(5);  // the ranged prop (0 .. 10) still shows; the others stood at 0
-  doc.m_nLastStep = 10;
-  RecordingCanvas canvas;
-  Step(canvas, doc, DrawView{});
-  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
-  EXPECT_EQ(canvas.Of(Op::Polyline)[0].points[0], (CPoint{3000, 1000}));
+  filled->m_logpen.lopnColor = kRed;
+  AddRect(doc, CRect{3000, 1000, 3500, 1500})->m_nEndStep = 10;
 
-  doc.SetCurrentStep(0);
-  DrawView playing;
+  EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).size(), 2u);
+  DrawView playing = Selecting(filled);
   playing.playing = true;
-  canvas.Clear();
-  Step(canvas, doc, playing);
-  EXPECT_EQ(canvas.Of(Op::Polygon).size(), 1u);   // the filled prop
+  RecordingCanvas canvas = Step(doc, playing);
   EXPECT_EQ(canvas.Of(Op::Polyline).size(), 1u);  // the ranged prop
-  // With "Draw On Animate" everything is drawn while playing.
+  EXPECT_EQ(canvas.Of(Op::Polygon).size(), 1u);   // the filled prop
   doc.m_bDrawOnAnimate = 1;
-  canvas.Clear();
-  Step(canvas, doc, playing);
-  EXPECT_EQ(canvas.Of(Op::Polyline).size(), 2u);
+  EXPECT_EQ(Step(doc, playing).Of(Op::Polyline).size(), 2u);
+
+  DrawView threeD = Selecting(filled);
+  threeD.is3D = true;  // in 3D the rectangles are polygons, and selection does not colour
+  canvas = Step(doc, threeD);
+  ASSERT_EQ(canvas.Of(Op::Polygon).size(), 2u);
+  EXPECT_EQ(canvas.Of(Op::Polygon)[0].pen.color, kRed);
+
+  doc.SetCurrentStep(5);  // only the ranged prop (0 .. 10) still stands
+  EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).at(0).points[0], (CPoint{3000, 1000}));
 }
 
-TEST(FormationDrawing, PrintedWithoutColourIsBlackOnWhiteWithoutDirectionalArrows) {
+TEST(FormationDrawing, PrintedWithoutColourIsBlackOnWhite) {
   CPxDoc doc;
   CFormation* prop = AddRect(doc, CRect{1000, 1000, 2000, 1500});
   prop->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{10, 10}, kRed};
   prop->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
-  CFormation* line = AddRect(doc, CRect{3000, 1000, 4000, 1000}, SHAPE_LINE);
-  line->m_logpen.lopnColor = kRed;
-  RecordingCanvas paper(CRect{0, 0, 8640, 6676}, true);
-  Step(paper, doc, Selecting(line));
-  ASSERT_EQ(paper.Of(Op::Polygon).size(), 1u);  // the filled prop; no arrowhead on the line
+  CFormation* arrow = AddRect(doc, CRect{3000, 1000, 4000, 1000}, SHAPE_LINE);
+  arrow->m_bArrow = 1;
+  arrow->m_nEndStep = 8;  // a prop over a range of steps: printed with its arrow
+  const RecordingCanvas paper = Step(doc, Selecting(prop), true);
+  const auto polygons = paper.Of(Op::Polygon);
+  ASSERT_EQ(polygons.size(), 2u);  // the filled prop and the arrow prop's head
   for (const Call& c : paper.calls) {
-    if (c.op == Op::Polygon || c.op == Op::Line) {
-      EXPECT_EQ(c.pen, (Pen{PenStyle::Solid, 1, 0})) << static_cast<int>(c.op);
-      EXPECT_TRUE(c.brush.hollow || c.brush.color == 0xFFFFFFu);
-    }
+    EXPECT_EQ(c.pen, (Pen{PenStyle::Solid, 1, 0}));
+    EXPECT_TRUE(c.brush.hollow || c.brush.color == 0xFFFFFFu || c.op == Op::Polygon);
   }
+  EXPECT_EQ(polygons[0].brush.color, 0xFFFFFFu);
   EXPECT_TRUE(paper.Of(Op::InvertRect).empty());
-
-  // In colour the show's colours print.
   doc.m_bPrintColor = 1;
-  paper.Clear();
-  Step(paper, doc, DrawView{});
-  EXPECT_EQ(paper.Of(Op::Polygon).at(0).pen.color, kRed);
-  EXPECT_EQ(paper.Of(Op::Polygon).at(0).brush.color, kBlue);
+  EXPECT_EQ(Step(doc, DrawView{}, true).Of(Op::Polygon).at(0).brush.color, kBlue);
 }
 
-TEST(FormationDrawing, SelectedFormationGetsTrackerAndPivotMarker) {
+TEST(FormationDrawing, TrackerAndPivotMarker) {
   CPxDoc doc;
   doc.m_bDirectionalIndicators = 0;
   doc.m_nShapeHandleSize = 30;
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1600});
   f->m_ptPivotSaved = CPoint{1500, 1300};
   DrawView view = Selecting(f);
-  RecordingCanvas canvas;
-  Step(canvas, doc, view);
-  // Eight handles, the first around (1000, 1000) with half-size 30.
-  const auto handles = canvas.Of(Op::InvertRect);
-  ASSERT_EQ(handles.size(), 8u);
-  EXPECT_EQ(handles[0].rect, (CRect{970, 970, 1030, 1030}));
-  EXPECT_EQ(canvas.Of(Op::Line).size(), 2u);  // the small pivot cross
+  RecordingCanvas canvas = Step(doc, view);
+  ASSERT_EQ(canvas.Of(Op::InvertRect).size(), 8u);
+  EXPECT_EQ(canvas.Of(Op::InvertRect)[0].rect, (CRect{970, 970, 1030, 1030}));  // handle 1 +- 30
+  EXPECT_EQ(canvas.Of(Op::Line).size(), 2u);                                      // the small cross
 
   view.rotateTool = true;
-  canvas.Clear();
-  Step(canvas, doc, view);
-  const auto circles = canvas.Of(Op::Ellipse);
+  const auto circles = Step(doc, view).Of(Op::Ellipse);
   ASSERT_EQ(circles.size(), 2u);
   EXPECT_EQ(circles[0].rect, (CRect{1428, 1228, 1572, 1372}));  // radius 72
   EXPECT_EQ(circles[1].rect, (CRect{1464, 1264, 1536, 1336}));  // radius 36
   EXPECT_EQ(circles[0].pen, (Pen{PenStyle::Solid, 1, kSelected}));
-  EXPECT_TRUE(circles[0].brush.hollow);
 
-  // No handles while playing, or when the view hides them.
-  view.playing = true;
-  doc.m_bDrawOnAnimate = 1;
-  canvas.Clear();
-  Step(canvas, doc, view);
-  EXPECT_TRUE(canvas.Of(Op::InvertRect).empty());
-  view.playing = false;
   view.showsHandles = false;
-  canvas.Clear();
-  Step(canvas, doc, view);
-  EXPECT_TRUE(canvas.Of(Op::InvertRect).empty());
-}
-
-TEST(FormationDrawing, RotatedFormationsAndPerspective) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
-  CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1000}, SHAPE_LINE);
-  f->m_ptPivot = CPoint{1000, 1000};
-  f->m_dRotation = PI / 2;  // (2000, 1000) turns to (1000, 2000)
-  RecordingCanvas canvas;
-  Painter painter(canvas);
-  DrawFormation(painter, *f, DRAW_NOW, nullptr);
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[1], (CPoint{1000, 2000}));
-
-  f->m_dRotation = 0;
-  f->m_rcBase = CRect{720, 360, 4320, 4140};
-  DrawView threeD;
-  threeD.is3D = true;  // B = 4140, cx = 4320, H = 2400, D = 3400
-  canvas.Clear();
-  DrawFormation(painter, *f, DRAW_NOW, &threeD);
-  // (720, 360) -> (2615, 2877) as the field corner; the near end stays.
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[0], (CPoint{2615, 2877}));
-  EXPECT_EQ(canvas.Of(Op::Line).at(0).points[1], (CPoint{4320, 4140}));
-}
-
-}  // namespace
-}  // namespace px
-
-namespace px {
-namespace {
-
-TEST(FormationDrawing, CurvedKindsDrawTheirComputedOutlines) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
-  CFormation* ellipse = AddRect(doc, CRect{1000, 1000, 2000, 1600}, SHAPE_ELLIPSE);
-  ellipse->RecalcOutline();
-  RecordingCanvas canvas;
-  Painter painter(canvas);
-  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
-  // 140 outline points, closed: entry 0 is (cx + rx, cy) = (2000, 1300).
-  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
-  const auto ring = canvas.Of(Op::Polyline)[0].points;
-  EXPECT_EQ(ring.size(), 141u);
-  EXPECT_EQ(ring.front(), (CPoint{2000, 1300}));
-  EXPECT_EQ(ring.back(), ring.front());
-
-  ellipse->m_logbrush.lbStyle = BS_SOLID;
-  canvas.Clear();
-  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
-  EXPECT_EQ(canvas.Of(Op::Polygon).at(0).points.size(), 140u);
-
-  // An arc stays open: it neither returns to its first point nor fills.
-  ellipse->m_nShape = SHAPE_ARC;
-  ellipse->RecalcOutline();
-  canvas.Clear();
-  DrawFormation(painter, *ellipse, DRAW_NOW, nullptr);
-  ASSERT_EQ(canvas.Of(Op::Polyline).size(), 1u);
-  EXPECT_TRUE(canvas.Of(Op::Polygon).empty());
-  EXPECT_NE(canvas.Of(Op::Polyline)[0].points.front(), canvas.Of(Op::Polyline)[0].points.back());
-
-  // A curve draws its 61 points, open, whatever the number of vertices.
-  CFormation* curve = AddPoly(doc, {{1000, 3000}, {1500, 2500}, {2000, 3000}}, SHAPE_CURVE);
-  curve->RecalcOutline();
-  canvas.Clear();
-  DrawFormation(painter, *curve, DRAW_NOW, nullptr);
-  const auto curveLine = canvas.Of(Op::Polyline);
-  ASSERT_EQ(curveLine.size(), 1u);
-  EXPECT_EQ(curveLine[0].points.size(), 61u);
-  EXPECT_EQ(curveLine[0].points.front(), (CPoint{1000, 3000}));
+  EXPECT_TRUE(Step(doc, view).Of(Op::InvertRect).empty());
 }
 
 }  // namespace
