@@ -158,7 +158,7 @@ void DrawVerticalLines(Painter& painter, FieldLines& lines, const CPxDoc& doc, c
         if (numbered && label >= 0) DrawYardNumber(painter, lines, view, x, label);
         for (int h = 0; h < 2; ++h) {
           if (!shown[h]) continue;
-          const int y = Trunc(f.top + hashes[h]);
+          const int y = TruncClamped(f.top + hashes[h], -FIELD_EXTENT, 3 * FIELD_EXTENT);
           painter.SetPen(fieldPen);
           lines.Line(CPoint{x - 56, y}, CPoint{x + 56, y});
           painter.SetPen(hashPen);
@@ -234,7 +234,7 @@ Font BandFont() { return Font{"Arial", 96, 48, false}; }
 int SnapSpacing(const CPxDoc& doc) {
   // The dialog refuses less than 12 inches; a smaller value from a file would flood the
   // field with points.
-  return std::max(24, Trunc(doc.m_dSnapDistance));
+  return TruncClamped(doc.m_dSnapDistance, 24, FIELD_EXTENT);
 }
 
 void DrawField(Painter& painter, const CPxDoc& doc, const FieldViewState& view) {
