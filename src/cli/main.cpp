@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "cli/demo_show.h"
+#include "cli/positions_command.h"
 #include "cli/show_json.h"
 #include "cli/spots_command.h"
+#include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
 #include "core/util/cp1252.h"
@@ -92,6 +94,10 @@ const std::vector<Command>& Commands() {
       {"roundtrip", "roundtrip IN OUT   read a show and write it again", 2, CmdRoundtrip},
       {"demo", "demo OUT           write the bundled demo show", 1, CmdDemo},
       {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
+      {"describe", "describe X Y       the position of a field point in words", 2, CmdDescribe},
+      {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
+      {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
+       CmdPositions},
   };
   return commands;
 }
