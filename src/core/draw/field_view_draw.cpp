@@ -15,7 +15,7 @@ void DrawFieldView(Canvas& canvas, CPxDoc& doc, FieldViewState& state, const Fie
   frame.animating = view.playing;
   frame.songAtStep = options.songAtStep;
   DrawFieldFrame(painter, doc, state, frame);
-  DrawStep(painter, doc, view, options.labels);
+  DrawStep(painter, doc, view);
 }
 
 }  // namespace px

@@ -3,7 +3,6 @@
 #include "core/draw/canvas.h"
 #include "core/draw/draw_view.h"
 #include "core/draw/field_drawing.h"
-#include "core/draw/person_drawing.h"
 
 namespace px {
 
@@ -12,7 +11,6 @@ struct FieldViewDrawOptions {
   // the field view state.
   DrawView view;
   SongAtStepFn songAtStep;
-  PersonLabelSource labels;
 };
 
 // Lays out the field for the document's size, then draws the frame and the step.

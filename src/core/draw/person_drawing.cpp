@@ -82,18 +82,19 @@ Font IdNumberFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nIdSize, doc.m
 Font LetterFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, true}; }
 Font LabelFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, false}; }
 
-std::string PersonLabel(CPerson& person, const PersonLabelSource& source) {
+std::string PersonLabel(CPerson& person) {
   const CPxDoc* doc = person.m_pDocument;
-  if (!doc) return {};
-  if (doc->m_bShowStepSize) {
-    if (!source.stepSize) return {};
-    return Format("%.0lf", source.stepSize(person, doc->m_nCurrentStep));
-  }
-  if (doc->m_bShowMarchMode) return person.GetMarchCode(doc->m_nCurrentStep);
-  return {};
+  if (!doc || !(doc->m_bShowStepSize || doc->m_bShowMarchMode)) return {};
+  // Measuring a follow approach moves the person; the drawing keeps it where it stands.
+  const CPoint position = person.m_ptPosition;
+  const CRect rect = person.m_rcBase;
+  std::string label = person.GetMarchLabel();
+  person.m_ptPosition = position;
+  person.m_rcBase = rect;
+  return label;
 }
 
-void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index, const PersonLabelSource& labels) {
+void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index) {
   if (!person.m_pDocument || IsAbsent(person)) return;
   const CPoint pos = person.m_ptPosition;
   if (pos.x == POSITION_NONE_VALUE || pos.y == POSITION_NONE_VALUE) return;
@@ -130,7 +131,7 @@ void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int ind
     DrawText(painter, view, Beside(rc, doc.m_nIdPosition, font.height),
              Format("%d", doc.m_bIdAsIndex ? index + 1 : person.m_nNumber));
   }
-  const std::string label = PersonLabel(person, labels);
+  const std::string label = PersonLabel(person);
   if (!label.empty()) {
     const Font font = LabelFont(doc);
     painter.SetFont(font);

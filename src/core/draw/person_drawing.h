@@ -1,20 +1,11 @@
 #pragma once
 // Drawing of band members: markers of every kind, letters, group pictures, ID numbers,
 // march-mode and step-size labels, selection squares and paths over the show.
-#include <functional>
-
 #include "core/doc/pxdoc.h"
 #include "core/draw/draw_view.h"
 #include "core/draw/painter.h"
 
 namespace px {
-
-// The person's step size at a step, in field units (the "Step Size" label shows it).
-using StepSizeFn = std::function<double(CPerson& person, int step)>;
-
-struct PersonLabelSource {
-  StepSizeFn stepSize;  // empty until step sizes exist: no step-size label then
-};
 
 // ID number positions of the View Options ("Right", "Left", "Top", "Bottom").
 enum IdPosition : int { ID_RIGHT = 0, ID_LEFT = 1, ID_TOP = 2, ID_BOTTOM = 3 };
@@ -29,11 +20,11 @@ Font LabelFont(const CPxDoc& doc);
 
 // The label shown beside a person ("" for none): the step size when "Step Size" is on,
 // else the march code when "March Mode" is on.
-std::string PersonLabel(CPerson& person, const PersonLabelSource& source);
+std::string PersonLabel(CPerson& person);
 
 // Draws the person at its current position: marker (or letters, or group picture), ID number
 // and label. `index` is the person's place in the show's list (for "As Index").
-void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index, const PersonLabelSource& labels);
+void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index);
 
 // The selection square: twice the marker half-size, centred on the marker, inverted.
 void DrawPersonTracker(Painter& painter, const CPerson& person);

@@ -49,7 +49,7 @@ int OutlineStep(const CPxDoc& doc, int when) {
   return best;
 }
 
-void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view, const PersonLabelSource& labels) {
+void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
   const bool printing = painter.IsPrinting();
   const bool full = DrawsInFull(doc, view, printing);
   const int current = doc.m_nCurrentStep;
@@ -80,7 +80,7 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view, const PersonL
   const bool peopleTrackers = !view.is3D && !view.playing && !printing && view.showsHandles;
   for (size_t i = 0; i < doc.m_people.size(); ++i) {
     CPerson& person = *doc.m_people[i];
-    DrawPerson(painter, person, &view, static_cast<int>(i), labels);
+    DrawPerson(painter, person, &view, static_cast<int>(i));
     if (peopleTrackers && view.IsSelected(&person)) DrawPersonTracker(painter, person);
   }
 }

@@ -22,6 +22,6 @@ bool ShowsAsOutline(const CFormation& formation);
 // such a formation. Future: the next formation step after the current one.
 int OutlineStep(const CPxDoc& doc, int when);
 
-void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view, const PersonLabelSource& labels = {});
+void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view);
 
 }  // namespace px

@@ -33,11 +33,10 @@ CPerson* AddPerson(CPxDoc& doc, int id, CPoint at, int shape = SHAPE_SQUARE) {
   return person;
 }
 
-std::vector<Call> DrawOne(CPerson& person, const DrawView* view, bool printing = false,
-                          const PersonLabelSource& labels = {}) {
+std::vector<Call> DrawOne(CPerson& person, const DrawView* view, bool printing = false) {
   RecordingCanvas canvas(CRect{0, 0, 8640, 8640}, printing);
   Painter painter(canvas);
-  DrawPerson(painter, person, view, 0, labels);
+  DrawPerson(painter, person, view, 0);
   return canvas.calls;
 }
 
@@ -124,12 +123,9 @@ TEST(PersonDrawing, IdNumbersAndLabels) {
   doc.m_nIdPosition = ID_BOTTOM;
   EXPECT_EQ(DrawOne(*p, &view).at(2).text, "?");
   EXPECT_EQ(DrawOne(*p, &view).at(2).points[0], (CPoint{3000, 1918}));
-  // "Step Size" replaces it; there is nothing to show until step sizes are supplied.
+  // "Step Size" replaces it: no approach, so "0" ("%.0lf").
   doc.m_bShowStepSize = 1;
-  EXPECT_EQ(DrawOne(*p, &view).size(), 2u);
-  PersonLabelSource labels;
-  labels.stepSize = [](CPerson&, int) { return 44.6; };
-  EXPECT_EQ(DrawOne(*p, &view, false, labels).at(2).text, "45");  // "%.0lf"
+  EXPECT_EQ(DrawOne(*p, &view).at(2).text, "0");
 }
 
 TEST(PersonDrawing, SelectionAndPrinting) {
