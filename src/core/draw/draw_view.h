@@ -19,14 +19,6 @@ struct DrawView {
 
   bool IsSelected(const CFormation* record) const { return isSelected && isSelected(record); }
   CPoint Project(CPoint pt) const { return is3D ? perspective.Apply(pt) : pt; }
-
-  // The view as the field view state and the document have it now.
-  static DrawView Of(const FieldViewState& state, const CPxDoc& doc) {
-    DrawView view;
-    view.is3D = state.m_b3D;
-    view.perspective = state.GetPerspective(doc);
-    return view;
-  }
 };
 
 }  // namespace px
