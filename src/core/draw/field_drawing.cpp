@@ -8,8 +8,6 @@
 namespace px {
 namespace {
 
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kSurround = RGB(192, 192, 192);
 constexpr int kYardSpacing = 360;  // 8 steps = 5 yards
 
@@ -160,7 +158,7 @@ void DrawVerticalLines(Painter& painter, FieldLines& lines, const CPxDoc& doc, c
         if (numbered && label >= 0) DrawYardNumber(painter, lines, view, x, label);
         for (int h = 0; h < 2; ++h) {
           if (!shown[h]) continue;
-          const int y = Trunc(f.top + hashes[h]);
+          const int y = TruncClamped(f.top + hashes[h], -FIELD_EXTENT, 3 * FIELD_EXTENT);
           painter.SetPen(fieldPen);
           lines.Line(CPoint{x - 56, y}, CPoint{x + 56, y});
           painter.SetPen(hashPen);
@@ -227,7 +225,7 @@ void DrawBandText(Painter& painter, const CPxDoc& doc, const FieldViewState& vie
 }  // namespace
 
 COLORREF FieldTextColor(const Painter& painter, const CPxDoc& doc) {
-  return BlackOnWhite(painter, doc) ? kBlack : doc.m_crLines8;
+  return BlackOnWhite(painter.IsPrinting(), doc) ? kBlack : doc.m_crLines8;
 }
 
 Font YardNumberFont() { return Font{"Arial", 144, 72, false}; }
@@ -236,11 +234,11 @@ Font BandFont() { return Font{"Arial", 96, 48, false}; }
 int SnapSpacing(const CPxDoc& doc) {
   // The dialog refuses less than 12 inches; a smaller value from a file would flood the
   // field with points.
-  return std::max(24, Trunc(doc.m_dSnapDistance));
+  return TruncClamped(doc.m_dSnapDistance, 24, FIELD_EXTENT);
 }
 
 void DrawField(Painter& painter, const CPxDoc& doc, const FieldViewState& view) {
-  const bool mono = BlackOnWhite(painter, doc);
+  const bool mono = BlackOnWhite(painter.IsPrinting(), doc);
   auto color = [mono](COLORREF c) { return mono ? kBlack : c; };
   const int width8 = doc.m_bBoldLines && !view.m_b3D ? 20 : 1;
   const Pen pen8 = LinePen(doc.m_bDotted8, width8, color(doc.m_crLines8));
@@ -260,7 +258,7 @@ void DrawField(Painter& painter, const CPxDoc& doc, const FieldViewState& view) 
 void DrawFieldFrame(Painter& painter, const CPxDoc& doc, const FieldViewState& view, const FieldFrameOptions& options) {
   const bool printing = painter.IsPrinting();
   if (!printing) painter.FillRect(painter.ClipBox(), kSurround);
-  painter.FillRect(view.m_rcField, BlackOnWhite(painter, doc) ? kWhite : doc.m_crField);
+  painter.FillRect(view.m_rcField, BlackOnWhite(painter.IsPrinting(), doc) ? kWhite : doc.m_crField);
   painter.SetTextColor(FieldTextColor(painter, doc));
   DrawField(painter, doc, view);
   if (doc.m_bShowSnapPoints && !options.animating && !printing && !view.m_b3D) DrawSnapPoints(painter, doc, view);

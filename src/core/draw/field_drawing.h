@@ -7,6 +7,7 @@
 #include "core/doc/pxdoc.h"
 #include "core/draw/field_view_state.h"
 #include "core/draw/painter.h"
+#include "core/draw/print_style.h"
 
 namespace px {
 
@@ -18,10 +19,6 @@ struct FieldFrameOptions {
   SongAtStepFn songAtStep;  // empty: no song list yet, so no song line
 };
 
-// Printed pages without "Color" are black on white.
-inline bool BlackOnWhite(const Painter& painter, const CPxDoc& doc) {
-  return painter.IsPrinting() && !doc.m_bPrintColor;
-}
 
 // Colour of text on the field (band text and yard numbers): the 8-step line colour, which
 // the designer already picked to stand out from the field; black on a colourless print.

@@ -1,10 +1,16 @@
 #include "core/draw/field_view_state.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/util/muldiv.h"
 
 namespace px {
+
+int TruncClamped(double v, int lo, int hi) {
+  if (std::isnan(v)) return lo;
+  return Trunc(std::clamp(v, static_cast<double>(lo), static_cast<double>(hi)));
+}
 
 CPoint Perspective::Apply(CPoint pt) const {
   const double v = static_cast<double>(nearEdge) - pt.y;
@@ -12,9 +18,11 @@ CPoint Perspective::Apply(CPoint pt) const {
   // A point at or behind the eye has no image; keep it on the eye's plane instead of
   // dividing by zero or flipping it over.
   if (s < 1.0) s = 1.0;
+  // Points near the eye's plane land far away; keep them within what an int holds.
+  constexpr int kFar = 1 << 28;
   CPoint out;
-  out.y = nearEdge - Trunc(height * v / s);
-  out.x = pt.x == middleX ? pt.x : Trunc(middleX + (static_cast<double>(pt.x) - middleX) * depth / s);
+  out.y = nearEdge - TruncClamped(height * v / s, -kFar, kFar);
+  out.x = pt.x == middleX ? pt.x : TruncClamped(middleX + (static_cast<double>(pt.x) - middleX) * depth / s, -kFar, kFar);
   return out;
 }
 
@@ -23,8 +31,9 @@ FieldViewState::FieldViewState() {
 }
 
 void FieldViewState::SetupField(const CPxDoc& doc) {
-  const int width = Trunc(doc.m_dFieldWidth);
-  const int height = Trunc(doc.m_dFieldHeight);
+  // No field is larger than twice the drawable world.
+  const int width = TruncClamped(doc.m_dFieldWidth, 0, 2 * FIELD_EXTENT);
+  const int height = TruncClamped(doc.m_dFieldHeight, 0, 2 * FIELD_EXTENT);
   m_rcField = CRect{720, 360, 720 + width, 360 + height};
   const int shift = (720 - m_rcField.right + 7200) / 2;
   m_rcField.left += shift;

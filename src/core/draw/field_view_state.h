@@ -18,6 +18,10 @@ struct Perspective {
   CPoint Apply(CPoint pt) const;
 };
 
+// trunc(v) held to lo .. hi, so a damaged show's size or spacing cannot overflow the
+// conversion or make the drawing loops run for ages.
+int TruncClamped(double v, int lo, int hi);
+
 class FieldViewState {
  public:
   static constexpr int kNormalExtent = 8640;

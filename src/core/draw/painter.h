@@ -54,10 +54,6 @@ class Painter {
     m_morePoints.clear();
     return m_morePoints;
   }
-  std::string& TextBuffer() {
-    m_text.clear();
-    return m_text;
-  }
 
  private:
   Canvas& m_canvas;
@@ -67,7 +63,6 @@ class Painter {
   std::optional<COLORREF> m_textColor;
   std::vector<CPoint> m_points;
   std::vector<CPoint> m_morePoints;
-  std::string m_text;
 };
 
 }  // namespace px

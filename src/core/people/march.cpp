@@ -64,24 +64,16 @@ CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
     return m_ptPosition;
   }
 
-  CPlace* at = nullptr;
-  CPlace* previous = nullptr;
-  CPlace* next = nullptr;
-  auto findPlaces = [&](int s) {
-    at = previous = next = nullptr;
-    for (const auto& place : m_places) {
-      if (place->m_nStep == s) at = place.get();
-      else if (place->m_nStep < s) previous = place.get();
-      else if (!next) next = place.get();
-    }
-  };
-  findPlaces(step);
+  PlaceRange places = PlacesAround(step);
+  CPlace*& at = places.at;
+  CPlace*& previous = places.previous;
+  CPlace*& next = places.next;
 
   // A chain of step instructions that starts after the previous place takes over: the
   // drill is marched up to the chain's first count and the runs are added from there.
   const StepInstChain chain = at ? StepInstChain{} : FindStepInstCovering(step);
   const bool overlay = chain.inst && (!previous || chain.first->m_nCount >= previous->m_nStep);
-  if (overlay) findPlaces(chain.first->m_nCount);
+  if (overlay) places = PlacesAround(chain.first->m_nCount);
   const int motionStep = overlay ? chain.first->m_nCount : step;
 
   CPoint result = POSITION_NONE;

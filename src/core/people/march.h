@@ -19,6 +19,10 @@ struct Leg {
 // The cached spot of a place, computed on first use with the formation's own skew.
 CPoint SpotOf(CPlace& place);
 
+// The spot of `slot` with a substitute rotation, skew and (for an arc, when both are
+// non-zero) arc angles; the places' cached spots are left as they were.
+CPoint SubstituteSpot(CFormation& formation, int slot, double rotation, double skew, double endAngle,
+                      double startAngle);
 // The spot of `slot` as if `formation` were not rotated (its skew kept).
 CPoint SpotUnrotated(CFormation& formation, int slot);
 

@@ -20,13 +20,13 @@ CPoint ArcChange(const Leg& leg) {
   const double endTurn = TurnBetween(pf.m_dArcEnd, nf.m_dArcEnd, leg.to.m_bEndClockwise != 0);
   const double start = Normalised(pf.m_dArcStart + leg.elapsed * startTurn / leg.total);
   const double end = Normalised(pf.m_dArcEnd + leg.elapsed * endTurn / leg.total);
-  return pf.GetSpot(leg.from.m_nSlot, end, start, pf.m_dSkew);
+  return SubstituteSpot(pf, leg.from.m_nSlot, pf.m_dRotation, pf.m_dSkew, end, start);
 }
 
 CPoint Skew(const Leg& leg) {
   CFormation& pf = *leg.from.m_pFormation;
   const double skew = pf.m_dSkew + (leg.to.m_pFormation->m_dSkew - pf.m_dSkew) * leg.elapsed / leg.total;
-  return pf.GetSpot(leg.from.m_nSlot, 0.0, 0.0, skew);
+  return SubstituteSpot(pf, leg.from.m_nSlot, pf.m_dRotation, skew, 0.0, 0.0);
 }
 
 }  // namespace px::march

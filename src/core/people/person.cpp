@@ -28,27 +28,41 @@ void CPerson::SetHeight(const std::string& text) {
   m_nHeight2 = twice >= 2147483647.0 ? 2147483647 : twice <= -2147483648.0 ? -2147483647 - 1 : static_cast<int>(twice);
 }
 
-CPlace* CPerson::GetPlaceAt(int step) const {
-  for (const auto& place : m_places)
-    if (place->m_nStep == step) return place.get();
-  return nullptr;
+// The timeline is ascending by step, so every lookup by step is a binary search; the
+// answers are those of a walk from the head.
+CPerson::PlaceRange CPerson::PlacesAround(int step) const {
+  auto lo = std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; });
+  auto hi = std::partition_point(lo, m_places.end(), [step](const auto& p) { return p->m_nStep == step; });
+  PlaceRange range;
+  if (lo != m_places.begin()) range.previous = std::prev(lo)->get();
+  if (hi != lo) range.at = std::prev(hi)->get();
+  if (hi != m_places.end()) range.next = hi->get();
+  range.firstAt = hi != lo ? lo->get() : nullptr;
+  return range;
 }
+
+CPlace* CPerson::GetPlaceAt(int step) const { return PlacesAround(step).firstAt; }
 
 CPlace* CPerson::GetPlaceAtOrAfter(int step) const {
   if (step == 0) step = 1;
-  for (const auto& place : m_places)
-    if (place->m_nStep >= step) return place.get();
-  return nullptr;
+  const PlaceRange range = PlacesAround(step);
+  return range.firstAt ? range.firstAt : range.next;
 }
 
 CPlace* CPerson::GetPlaceAtOrBefore(int step) const {
-  CPlace* found = nullptr;
-  for (const auto& place : m_places)
-    if (place->m_nStep <= step) found = place.get();
-  return found;
+  const PlaceRange range = PlacesAround(step);
+  return range.at ? range.at : range.previous;
 }
 
 CPlace* CPerson::GetPlaceOnFormation(const CFormation* formation) const {
+  // A place stands at its formation's step: look there first.
+  if (formation) {
+    const int step = formation->m_nStep;
+    auto it = std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; });
+    for (; it != m_places.end() && (*it)->m_nStep == step; ++it)
+      if ((*it)->m_pFormation == formation) return it->get();
+  }
+  // A place whose step no longer matches its formation's (a damaged file) is still found.
   for (const auto& place : m_places)
     if (place->m_pFormation == formation) return place.get();
   return nullptr;

@@ -41,6 +41,15 @@ class CPerson : public CDrawRect {
   CPlace* GetPlaceAtOrAfter(int step) const;  // a step of 0 reads as 1
   CPlace* GetPlaceAtOrBefore(int step) const;
   CPlace* GetPlaceOnFormation(const CFormation* formation) const;
+  // The places around `step`: the last before it, the first and last at it and the first
+  // after it (null where there is none).
+  struct PlaceRange {
+    CPlace* previous = nullptr;
+    CPlace* firstAt = nullptr;
+    CPlace* at = nullptr;
+    CPlace* next = nullptr;
+  };
+  PlaceRange PlacesAround(int step) const;
 
   // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
   // people from there on up by one). Replaces a place at the same step unless keepExisting.

@@ -21,7 +21,17 @@ class ShowBuilder {
     doc.SetCurrentStep(step);
     auto f = std::make_unique<CDrawRect>(rect);
     f->m_nShape = kind;
-    return doc.AddFormation(std::move(f));
+    f->m_ptPivot = f->m_ptPivotSaved = CPoint{rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2};
+    CFormation* added = doc.AddFormation(std::move(f));
+    added->RecalcOutline();
+    return added;
+  }
+
+  // Puts `person` on the next slot of `formation`; its spot comes from spotting.
+  CPlace* Spot(CPerson* person, CFormation* formation, int mode = MARCH_FLOAT) {
+    CPlace* place = person->AssignToFormation(nullptr, formation);
+    place->m_nMarchMode = mode;
+    return place;
   }
 
   // Puts `person` on the next slot of `formation` with a known spot.

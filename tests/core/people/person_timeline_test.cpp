@@ -29,6 +29,16 @@ TEST(PersonLookups, StepZeroReadsAsOneAndNeighboursAreFound) {
   EXPECT_EQ(p->GetPlaceAt(8), at8);
   EXPECT_EQ(p->GetPlaceAt(5), nullptr);
   EXPECT_EQ(p->GetPlaceOnFormation(at0->m_pFormation), at0);
+
+  // A second place kept at step 4: lookups find the first, the march stands on the last.
+  CPlace* second4 = p->AssignToFormation(nullptr, show.Formation(4), true);
+  second4->m_ptSpot = CPoint{3000, 3000};
+  EXPECT_EQ(p->GetPlaceAt(4), at4);
+  EXPECT_EQ(p->GetPlaceAtOrAfter(1), at4);
+  EXPECT_EQ(p->GetPlaceAtOrBefore(4), second4);
+  EXPECT_EQ(p->GetPlaceAtOrBefore(7), second4);
+  EXPECT_EQ(p->GetPlaceOnFormation(second4->m_pFormation), second4);
+  EXPECT_EQ(p->GetPosition(4), (CPoint{3000, 3000}));
 }
 
 TEST(AssignToFormation, FillsThePlaceAndKeepsTheTimelineAscending) {
