@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_commands.h"
 #include "cli/demo_show.h"
 #include "cli/positions_command.h"
 #include "cli/show_json.h"
@@ -98,6 +99,9 @@ const std::vector<Command>& Commands() {
       {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
        CmdPositions},
       {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
+      {"render", "render FILE --step N -o OUT [--width W] [--height H] [--3d]   one step as PNG, SVG or PDF", 1,
+       CmdRender},
+      {"print", "print FILE -o OUT.pdf   the printed field charts as a PDF", 1, CmdPrint},
   };
   return commands;
 }

@@ -1,0 +1,496 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "app/help_window.h"
+#include "app/show_document.h"
+#include "app/toolbar_icons.h"
+#include "app/widget_ui.h"
+#include "core/util/format.h"
+#include "dialogs/formation_properties_dialog.h"
+#include "dialogs/grid_properties_dialog.h"
+#include "dialogs/show_settings_dialogs.h"
+#include "dialogs/view_options_dialog.h"
+#include "view/field_view.h"
+#include "view/formation_properties_command.h"
+
+namespace px {
+namespace {
+
+const QString kFilter = QStringLiteral("Pyxaro Files (*.sho)");
+constexpr const char* kAppCaption = "Pyxaro";
+// The undo file a crashed session may have left in the current directory.
+const QString kUndoFile = QStringLiteral("px.tmp");
+
+// The menu text without its accelerator marks, for tool tips.
+QString Plain(QString text) { return text.remove('&'); }
+
+}  // namespace
+
+MainWindow::MainWindow(ShellUi& ui, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), m_ui(ui), m_recent(settings), m_mdi(new QMdiArea), m_mainToolBar(new QToolBar(tr("Main"))) {
+  setWindowTitle(QString::fromLatin1(kAppCaption));
+  m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(m_mdi);
+  if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) widgetUi->SetViewUpdater([this] { UpdateAllViews(); });
+  BuildMenus();
+  m_mainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+  addToolBar(Qt::TopToolBarArea, m_mainToolBar);
+  BuildToolBar(m_mainToolBar, toolbars::FullMain());
+  CreateStatusBar();
+  connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(); });
+  resize(1100, 760);
+  UpdateCommandStates();
+}
+
+MainWindow::~MainWindow() {
+  // The views go first: each one leaves its show's list of views as it is destroyed.
+  delete m_mdi;
+  m_mdi = nullptr;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip,
+                                std::function<void()> run) {
+  auto* action = new QAction(text, this);
+  action->setShortcut(key);
+  action->setStatusTip(tip);
+  action->setToolTip(Plain(text));
+  action->setIcon(CommandIcon(text));
+  action->setIconVisibleInMenu(false);
+  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  menu->addAction(action);
+  m_commands.insert(text, action);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  AddCommand(file, QStringLiteral("&New"), QKeySequence::New, tr("Start a new show"), [this] { NewShow(); });
+  AddCommand(file, QStringLiteral("&Open..."), QKeySequence::Open, tr("Open a show"), [this] { OpenWithDialog(); });
+  AddCommand(file, QStringLiteral("&Close"), QKeySequence(), tr("Close the show"),
+             [this] { OnActiveView([this](FieldView& v) { CloseShow(&v); }); });
+  AddCommand(file, QStringLiteral("&Save"), QKeySequence::Save, tr("Save the show"),
+             [this] { OnActiveView([this](FieldView& v) { SaveShow(&v); }); });
+  AddCommand(file, QStringLiteral("Save &As..."), QKeySequence(), tr("Save the show under a new name"),
+             [this] { OnActiveView([this](FieldView& v) { SaveAsWithDialog(v); }); });
+  file->addSeparator();
+  AddCommand(file, QStringLiteral("&Print..."), QKeySequence::Print, tr("Print the field charts"),
+             [this] { OnActiveView([this](FieldView& v) { m_printer.Print(v.doc(), m_ui, this); }); });
+  AddCommand(file, QStringLiteral("Print Pre&view"), QKeySequence(), tr("Show the printed field charts"),
+             [this] { OnActiveView([this](FieldView& v) { m_printer.Preview(v.doc(), this); }); });
+  AddCommand(file, QStringLiteral("P&rint Setup..."), QKeySequence(), tr("Choose the paper and its orientation"),
+             [this] { m_printer.Setup(this); });
+  AddCommand(file, QStringLiteral("Export P&DF..."), QKeySequence(), tr("Write the printed field charts to a PDF file"),
+             [this] { OnActiveView([this](FieldView& v) { m_printer.ExportPdf(v.doc(), m_ui, this); }); });
+  BuildRecentFileMenu(file);
+  AddCommand(file, QStringLiteral("E&xit"), QKeySequence::Quit, tr("Quit Pyxaro"), [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  AddCommand(edit, QStringLiteral("Document Info..."), QKeySequence(), tr("Title, designer and client of the show"),
+             [this] {
+               OnActiveView([this](FieldView& v) {
+                 if (EditDocumentInfo(v.doc(), m_ui, this)) ShowChanged(v);
+               });
+             });
+
+  QMenu* formation = menuBar()->addMenu(tr("F&ormation"));
+  AddCommand(formation, QStringLiteral("Formation &Properties..."), QKeySequence(),
+             tr("Change the selected formations"), [this] {
+               OnActiveView([this](FieldView& v) {
+                 const double stepLength = v.doc().m_dStepSize * 0.5;
+                 RunFormationProperties(v.doc(), m_ui, &v, v.state().Parking(), [&](FormationProperties& model) {
+                   return ShowFormationPropertiesDialog(model, stepLength, m_ui, this);
+                 });
+                 UpdateCommandStates();
+               });
+             });
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  AddCommand(view, QStringLiteral("Zoom &In"), QKeySequence(), tr("Show the field larger"),
+             [this] { OnActiveView([](FieldView& v) { v.ZoomIn(); }); });
+  AddCommand(view, QStringLiteral("Zoom &Out"), QKeySequence(), tr("Show more of the field"),
+             [this] { OnActiveView([](FieldView& v) { v.ZoomOut(); }); });
+  AddCommand(view, QStringLiteral("Zoom &Normal"), QKeySequence(), tr("Show the whole field"),
+             [this] { OnActiveView([](FieldView& v) { v.ZoomNormal(); }); });
+  view->addSeparator();
+  AddCommand(view, QStringLiteral("3D Mode"), QKeySequence(), tr("Look at the field in perspective"),
+             [this] { OnActiveView([](FieldView& v) { v.Toggle3D(); }); })
+      ->setCheckable(true);
+  AddCommand(view, QStringLiteral("Increase 3d Height"), QKeySequence(), tr("Raise the eye by 36 inches"),
+             [this] { OnActiveView([](FieldView& v) { v.Increase3DHeight(); }); });
+  AddCommand(view, QStringLiteral("Decrease 3d Height"), QKeySequence(), tr("Lower the eye by 36 inches"),
+             [this] { OnActiveView([](FieldView& v) { v.Decrease3DHeight(); }); });
+  AddCommand(view, QStringLiteral("Increase 3d Depth"), QKeySequence(), tr("Deepen the perspective by 36 inches"),
+             [this] { OnActiveView([](FieldView& v) { v.Increase3DDepth(); }); });
+  AddCommand(view, QStringLiteral("Decrease 3d Depth"), QKeySequence(), tr("Flatten the perspective by 36 inches"),
+             [this] { OnActiveView([](FieldView& v) { v.Decrease3DDepth(); }); });
+  view->addSeparator();
+  AddCommand(view, QStringLiteral("Field Options"), QKeySequence(), tr("Field size, lines and colours"), [this] {
+    OnActiveView([this](FieldView& v) {
+      if (EditGridProperties(v.doc(), m_ui, this)) ShowChanged(v);
+    });
+  });
+  AddCommand(view, QStringLiteral("View Options..."), QKeySequence(), tr("How formations and people are drawn"), [this] {
+    OnActiveView([this](FieldView& v) {
+      if (EditViewOptions(v.doc(), m_ui, this)) ShowChanged(v);
+    });
+  });
+  AddCommand(view, QStringLiteral("Set Bitmaps..."), QKeySequence(), tr("Pictures of the people groups"), [this] {
+    OnActiveView([this](FieldView& v) {
+      if (EditSetBitmaps(v.doc(), m_ui, this)) ShowChanged(v);
+    });
+  });
+  QMenu* animate = menuBar()->addMenu(tr("&Animate"));
+  AddCommand(animate, QStringLiteral("&Next Step"), QKeySequence(Qt::Key_T), tr("Go one step forward"),
+             [this] { OnActiveView([](FieldView& v) { v.NextStep(); }); });
+  AddCommand(animate, QStringLiteral("&Previous Step"), QKeySequence(Qt::Key_R), tr("Go one step back"),
+             [this] { OnActiveView([](FieldView& v) { v.PreviousStep(); }); });
+
+  QMenu* window = menuBar()->addMenu(tr("&Window"));
+  AddCommand(window, QStringLiteral("&Cascade"), QKeySequence(), tr("Arrange the windows overlapping"),
+             [this] { m_mdi->cascadeSubWindows(); });
+  AddCommand(window, QStringLiteral("&Tile"), QKeySequence(), tr("Arrange the windows side by side"),
+             [this] { m_mdi->tileSubWindows(); });
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  AddCommand(help, QStringLiteral("Help For Pyxaro..."), QKeySequence(Qt::Key_F1), tr("The contents of the help"),
+             [] { HelpWindow::ShowContents(); });
+  AddCommand(help, QStringLiteral("&About Pyxaro..."), QKeySequence(), tr("About Pyxaro"), [this] {
+    QMessageBox::about(this, tr("About Pyxaro"),
+                       tr("<h3>Pyxaro %1</h3><p>A design tool for marching-band drill: formations on the field, "
+                          "the members who march them, and the charts the band learns from.</p>")
+                           .arg(QApplication::applicationVersion()));
+  });
+
+  // The toolbar switches come last: a toolbar is offered when some of its commands exist.
+  view->addSeparator();
+  AddCommand(view, QStringLiteral("Short Toolbar"), QKeySequence(), tr("Switch the main toolbar to its short form"),
+             [this] { ToggleShortToolbar(); })
+      ->setCheckable(true);
+  for (const ToolbarLayout& layout : toolbars::Optional()) {
+    // A toolbar none of whose commands exist yet is not offered.
+    bool any = false;
+    for (const QStringList& group : layout.groups)
+      for (const QString& name : group) any = any || m_commands.contains(name);
+    if (!any) continue;
+    AddCommand(view, layout.name, QKeySequence(), tr("Show or hide the %1").arg(layout.name),
+               [this, layout] { ToggleOptionalToolBar(layout); })
+        ->setCheckable(true);
+  }
+  AddCommand(view, QStringLiteral("&Status Bar"), QKeySequence(), tr("Show or hide the status bar"),
+             [this] { ToggleStatusBar(); })
+      ->setCheckable(true);
+}
+
+void MainWindow::BuildRecentFileMenu(QMenu* file) {
+  m_recentSeparator = file->addSeparator();
+  for (int i = 0; i < RecentFiles::kSize; ++i) {
+    auto* action = new QAction(this);
+    connect(action, &QAction::triggered, this, [this, action] {
+      const QString path = action->data().toString();
+      m_ui.SetStatusText("Loading show...");
+      OpenShow(path);
+      m_ui.SetStatusText("");
+    });
+    file->addAction(action);
+    m_recentActions.push_back(action);
+  }
+  file->addSeparator();
+  UpdateRecentFileActions();
+}
+
+void MainWindow::UpdateRecentFileActions() {
+  const QStringList& files = m_recent.Files();
+  for (int i = 0; i < static_cast<int>(m_recentActions.size()); ++i) {
+    QAction* action = m_recentActions[static_cast<size_t>(i)];
+    const bool used = i < files.size();
+    action->setVisible(used);
+    if (!used) continue;
+    action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+    action->setData(files[i]);
+    action->setStatusTip(files[i]);
+  }
+  if (m_recentSeparator) m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void MainWindow::BuildToolBar(QToolBar* bar, const ToolbarLayout& layout) {
+  bar->clear();
+  bool needsSeparator = false;
+  for (const QStringList& group : layout.groups) {
+    bool added = false;
+    for (const QString& name : group) {
+      QAction* action = m_commands.value(name);
+      if (!action) continue;  // a command still to come
+      if (needsSeparator && !added) bar->addSeparator();
+      bar->addAction(action);
+      added = true;
+    }
+    needsSeparator = needsSeparator || added;
+  }
+}
+
+void MainWindow::ToggleShortToolbar() {
+  m_shortToolbar = !m_shortToolbar;
+  BuildToolBar(m_mainToolBar, m_shortToolbar ? toolbars::ShortMain() : toolbars::FullMain());
+  UpdateCommandStates();
+}
+
+QToolBar* MainWindow::OptionalToolBar(const QString& name) const {
+  const auto it = m_optionalToolBars.find(name);
+  return it == m_optionalToolBars.end() ? nullptr : it->second.data();
+}
+
+void MainWindow::ToggleOptionalToolBar(const ToolbarLayout& layout) {
+  // Optional toolbars exist only while shown.
+  if (QToolBar* bar = OptionalToolBar(layout.name)) {
+    removeToolBar(bar);
+    delete bar;
+  } else {
+    auto* created = new QToolBar(QString(layout.name).remove(QStringLiteral(" Toolbar")), this);
+    created->setObjectName(layout.name);
+    created->setMovable(true);
+    created->setFloatable(true);
+    BuildToolBar(created, layout);
+    addToolBar(Qt::TopToolBarArea, created);
+    m_optionalToolBars[layout.name] = created;
+  }
+  UpdateCommandStates();
+}
+
+void MainWindow::CreateStatusBar() {
+  auto* bar = new QStatusBar;
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  m_stepBox = new QLabel;
+  m_stepBox->setMinimumWidth(90);
+  bar->addPermanentWidget(m_stepBox);
+  setStatusBar(bar);
+  if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) widgetUi->SetStatusBar(bar);
+}
+
+void MainWindow::ToggleStatusBar() {
+  if (statusBar() && findChild<QStatusBar*>(QStringLiteral("StatusBar"))) {
+    setStatusBar(nullptr);  // deletes it
+    if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) widgetUi->SetStatusBar(nullptr);
+  } else {
+    CreateStatusBar();
+  }
+  UpdateCommandStates();
+}
+
+FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
+  auto* view = new FieldView(*show);
+  QMdiSubWindow* sub = m_mdi->addSubWindow(view);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->installEventFilter(this);
+  sub->resize(760, 480);
+  connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
+  // The show lives until its view is gone: the view leaves the show's list as it goes.
+  connect(view, &QObject::destroyed, this, [this, view] {
+    m_shows.erase(view);
+    if (m_mdi) UpdateCommandStates();
+  });
+  m_shows.emplace(view, std::move(show));
+  sub->show();
+  m_mdi->setActiveSubWindow(sub);
+  view->setFocus();
+  UpdateCommandStates();
+  return view;
+}
+
+FieldView* MainWindow::NewShow() { return AddView(ShowDocument::New()); }
+
+FieldView* MainWindow::OpenShow(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  for (FieldView* view : Views()) {
+    if (view->show().Path() == absolute) {
+      m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+      return view;
+    }
+  }
+  FileResult result;
+  std::unique_ptr<ShowDocument> show = ShowDocument::Open(path, result);
+  if (!show) {
+    m_ui.MessageBox(result.message, kAppCaption);
+    m_recent.Remove(path);
+    UpdateRecentFileActions();
+    return nullptr;
+  }
+  m_recent.Add(absolute);
+  UpdateRecentFileActions();
+  return AddView(std::move(show));
+}
+
+void MainWindow::OpenWithDialog() {
+  const QString path = QFileDialog::getOpenFileName(this, tr("Open"), QString(), kFilter);
+  if (path.isEmpty()) return;
+  m_ui.SetStatusText("Loading show...");
+  OpenShow(path);
+  m_ui.SetStatusText("");
+}
+
+bool MainWindow::SaveShowAs(FieldView* view, const QString& path) {
+  const FileResult result = view->show().SaveAs(path);
+  if (!result.ok) {
+    m_ui.MessageBox(result.message, kAppCaption);
+    return false;
+  }
+  m_recent.Add(view->show().Path());
+  UpdateRecentFileActions();
+  UpdateCommandStates();
+  return true;
+}
+
+void MainWindow::SaveAsWithDialog(FieldView& view) {
+  const QString suggested = view.show().Path().isEmpty() ? view.show().Title() + QStringLiteral(".sho") : view.show().Path();
+  QString path = QFileDialog::getSaveFileName(this, tr("Save As"), suggested, kFilter);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sho");
+  SaveShowAs(&view, path);
+}
+
+bool MainWindow::SaveShow(FieldView* view) {
+  if (view->show().Path().isEmpty()) {
+    SaveAsWithDialog(*view);
+    return !view->show().IsModified();
+  }
+  return SaveShowAs(view, view->show().Path());
+}
+
+bool MainWindow::OfferToSave(FieldView& view) {
+  if (!view.show().IsModified()) return true;
+  const std::string question = Format("Save changes to %s?", view.show().Title().toStdString().c_str());
+  switch (m_ui.AskYesNoCancel(question, kAppCaption)) {
+    case Answer::Yes:
+      return SaveShow(&view);
+    case Answer::No:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool MainWindow::CloseShow(FieldView* view) {
+  if (!OfferToSave(*view)) return false;
+  m_closing = view;
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget())) sub->close();
+  m_closing = nullptr;
+  UpdateCommandStates();
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(watched)) {
+      auto* view = qobject_cast<FieldView*>(sub->widget());
+      if (view && view != m_closing && !OfferToSave(*view)) {
+        event->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  for (FieldView* view : Views()) {
+    if (!OfferToSave(*view)) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
+FieldView* MainWindow::ActiveView() const {
+  QMdiSubWindow* sub = m_mdi ? m_mdi->currentSubWindow() : nullptr;
+  auto* view = sub ? qobject_cast<FieldView*>(sub->widget()) : nullptr;
+  return view && m_shows.count(view) && !sub->isHidden() ? view : nullptr;
+}
+
+std::vector<FieldView*> MainWindow::Views() const {
+  std::vector<FieldView*> views;
+  if (!m_mdi) return views;
+  for (QMdiSubWindow* sub : m_mdi->subWindowList())
+    if (auto* view = qobject_cast<FieldView*>(sub->widget()); view && !sub->isHidden()) views.push_back(view);
+  return views;
+}
+
+void MainWindow::OnActiveView(const std::function<void(FieldView&)>& run) {
+  if (FieldView* view = ActiveView()) run(*view);
+  UpdateCommandStates();
+}
+
+void MainWindow::ShowChanged(FieldView& view) {
+  view.RefreshPositions();
+  view.doc().UpdateAllViews();
+}
+
+void MainWindow::UpdateAllViews() {
+  for (FieldView* view : Views()) view->viewport()->update();
+  UpdateCommandStates();
+}
+
+void MainWindow::UpdateCommandStates() {
+  if (!m_mdi) return;
+  FieldView* view = ActiveView();
+  const bool hasView = view != nullptr;
+  for (const char* name : {"&Close", "&Save", "Save &As...", "&Print...", "Print Pre&view", "Export P&DF...",
+                           "Document Info...", "Formation &Properties...", "Zoom &Normal", "3D Mode",
+                           "Increase 3d Height", "Increase 3d Depth", "Field Options", "View Options...",
+                           "Set Bitmaps...", "&Next Step"})
+    if (QAction* a = Command(QString::fromLatin1(name))) a->setEnabled(hasView);
+  Command(QStringLiteral("Zoom &In"))->setEnabled(hasView && view->state().CanZoomIn());
+  Command(QStringLiteral("Zoom &Out"))->setEnabled(hasView && view->state().CanZoomOut());
+  Command(QStringLiteral("Decrease 3d Height"))
+      ->setEnabled(hasView && view->doc().m_n3DHeight > FieldViewState::k3DStep);
+  Command(QStringLiteral("Decrease 3d Depth"))->setEnabled(hasView && view->doc().m_n3DDepth > FieldViewState::k3DStep);
+  Command(QStringLiteral("&Previous Step"))->setEnabled(hasView && view->doc().m_nCurrentStep > 0);
+  Command(QStringLiteral("3D Mode"))->setChecked(hasView && view->state().m_b3D);
+  Command(QStringLiteral("Short Toolbar"))->setChecked(m_shortToolbar);
+  Command(QStringLiteral("&Status Bar"))->setChecked(findChild<QStatusBar*>(QStringLiteral("StatusBar")) != nullptr);
+  for (const ToolbarLayout& layout : toolbars::Optional())
+    if (QAction* toggle = Command(layout.name)) toggle->setChecked(OptionalToolBar(layout.name) != nullptr);
+  if (m_stepBox) m_stepBox->setText(hasView ? QString::fromStdString(Format("Step: %d", view->doc().m_nCurrentStep)) : QString());
+  for (FieldView* v : Views()) {
+    if (QWidget* sub = v->parentWidget()) {
+      sub->setWindowTitle(v->show().Title() + QStringLiteral("[*]"));
+      sub->setWindowModified(v->show().IsModified());
+    }
+  }
+  setWindowTitle(hasView ? QStringLiteral("Pyxaro - %1").arg(view->show().Title()) : QString::fromLatin1(kAppCaption));
+}
+
+void MainWindow::StartUp(const QStringList& arguments) {
+  const auto load = [this](const QString& path) {
+    m_ui.SetStatusText("Loading show...");
+    OpenShow(path);
+    m_ui.SetStatusText("");
+  };
+  if (arguments.isEmpty()) {
+    const QString recent = m_recent.First();
+    if (recent.isEmpty())
+      NewShow();
+    else
+      load(recent);
+  } else {
+    const QString& argument = arguments.front();
+    // "new" asks for a new show, unless a show of that name exists to be opened.
+    if (argument.left(3).compare(QLatin1String("new"), Qt::CaseInsensitive) == 0 && !QFileInfo::exists(argument))
+      NewShow();
+    else
+      load(argument);
+  }
+  if (QFile::exists(kUndoFile)) QFile::remove(kUndoFile);
+}
+
+}  // namespace px
