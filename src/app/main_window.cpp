@@ -277,9 +277,10 @@ void MainWindow::CreateStatusBar() {
 }
 
 void MainWindow::ToggleStatusBar() {
-  if (statusBar() && findChild<QStatusBar*>(QStringLiteral("StatusBar"))) {
-    setStatusBar(nullptr);  // deletes it
+  if (QStatusBar* bar = findChild<QStatusBar*>(QStringLiteral("StatusBar"))) {
     if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) widgetUi->SetStatusBar(nullptr);
+    setStatusBar(nullptr);
+    delete bar;  // at once, not later: the bar exists only while shown
   } else {
     CreateStatusBar();
   }
@@ -311,7 +312,7 @@ FieldView* MainWindow::NewShow() { return AddView(ShowDocument::New()); }
 FieldView* MainWindow::OpenShow(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   for (FieldView* view : Views()) {
-    if (view->show().Path() == absolute) {
+    if (view->showDocument().Path() == absolute) {
       m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
       return view;
     }
@@ -338,19 +339,19 @@ void MainWindow::OpenWithDialog() {
 }
 
 bool MainWindow::SaveShowAs(FieldView* view, const QString& path) {
-  const FileResult result = view->show().SaveAs(path);
+  const FileResult result = view->showDocument().SaveAs(path);
   if (!result.ok) {
     m_ui.MessageBox(result.message, kAppCaption);
     return false;
   }
-  m_recent.Add(view->show().Path());
+  m_recent.Add(view->showDocument().Path());
   UpdateRecentFileActions();
   UpdateCommandStates();
   return true;
 }
 
 void MainWindow::SaveAsWithDialog(FieldView& view) {
-  const QString suggested = view.show().Path().isEmpty() ? view.show().Title() + QStringLiteral(".sho") : view.show().Path();
+  const QString suggested = view.showDocument().Path().isEmpty() ? view.showDocument().Title() + QStringLiteral(".sho") : view.showDocument().Path();
   QString path = QFileDialog::getSaveFileName(this, tr("Save As"), suggested, kFilter);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".sho");
@@ -358,16 +359,16 @@ void MainWindow::SaveAsWithDialog(FieldView& view) {
 }
 
 bool MainWindow::SaveShow(FieldView* view) {
-  if (view->show().Path().isEmpty()) {
+  if (view->showDocument().Path().isEmpty()) {
     SaveAsWithDialog(*view);
-    return !view->show().IsModified();
+    return !view->showDocument().IsModified();
   }
-  return SaveShowAs(view, view->show().Path());
+  return SaveShowAs(view, view->showDocument().Path());
 }
 
 bool MainWindow::OfferToSave(FieldView& view) {
-  if (!view.show().IsModified()) return true;
-  const std::string question = Format("Save changes to %s?", view.show().Title().toStdString().c_str());
+  if (!view.showDocument().IsModified()) return true;
+  const std::string question = Format("Save changes to %s?", view.showDocument().Title().toStdString().c_str());
   switch (m_ui.AskYesNoCancel(question, kAppCaption)) {
     case Answer::Yes:
       return SaveShow(&view);
@@ -463,11 +464,11 @@ void MainWindow::UpdateCommandStates() {
   if (m_stepBox) m_stepBox->setText(hasView ? QString::fromStdString(Format("Step: %d", view->doc().m_nCurrentStep)) : QString());
   for (FieldView* v : Views()) {
     if (QWidget* sub = v->parentWidget()) {
-      sub->setWindowTitle(v->show().Title() + QStringLiteral("[*]"));
-      sub->setWindowModified(v->show().IsModified());
+      sub->setWindowTitle(v->showDocument().Title() + QStringLiteral("[*]"));
+      sub->setWindowModified(v->showDocument().IsModified());
     }
   }
-  setWindowTitle(hasView ? QStringLiteral("Pyxaro - %1").arg(view->show().Title()) : QString::fromLatin1(kAppCaption));
+  setWindowTitle(hasView ? QStringLiteral("Pyxaro - %1").arg(view->showDocument().Title()) : QString::fromLatin1(kAppCaption));
 }
 
 void MainWindow::StartUp(const QStringList& arguments) {

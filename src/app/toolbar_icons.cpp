@@ -49,6 +49,18 @@ QIcon ThreeD() {
   });
 }
 
+QIcon Help() {
+  return Drawn([](QPainter& p) {
+    p.setPen(QPen(QColor(20, 60, 160), 2));
+    p.drawEllipse(QRectF(2, 2, 20, 20));
+    QFont font = p.font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+  });
+}
+
 }  // namespace
 
 QIcon CommandIcon(const QString& menuText) {
@@ -56,7 +68,7 @@ QIcon CommandIcon(const QString& menuText) {
   if (menuText == QLatin1String("&New")) return style->standardIcon(QStyle::SP_FileIcon);
   if (menuText == QLatin1String("&Open...")) return style->standardIcon(QStyle::SP_DialogOpenButton);
   if (menuText == QLatin1String("&Save")) return style->standardIcon(QStyle::SP_DialogSaveButton);
-  if (menuText == QLatin1String("Help For Pyxaro...")) return style->standardIcon(QStyle::SP_DialogHelpButton);
+  if (menuText == QLatin1String("Help For Pyxaro...")) return Help();
   if (menuText == QLatin1String("&Next Step")) return Step(true);
   if (menuText == QLatin1String("&Previous Step")) return Step(false);
   if (menuText == QLatin1String("Zoom &In")) return Magnifier(true);

@@ -17,6 +17,9 @@ FieldMapping PageMapping(QSizeF deviceSize, int contentBottom) {
   FieldMapping mapping = FieldMapping::Isotropic(FieldViewState::kNormalExtent, deviceSize);
   if (contentBottom > 0 && contentBottom * mapping.scale > deviceSize.height())
     mapping.scale = deviceSize.height() / contentBottom;
+  // A chart narrower than the device sits in its middle.
+  const double spare = deviceSize.width() / mapping.scale - FIELD_EXTENT;
+  if (spare > 0) mapping.worldOrigin.setX(-spare / 2);
   return mapping;
 }
 

@@ -13,9 +13,9 @@ namespace px {
 void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& deviceClip, bool printing, CPxDoc& doc,
                FieldViewState& state, const FieldViewDrawOptions& options);
 
-// The mapping of a printed page or an image: the normal extent fitted into the device with
-// the world's origin at the device's top-left corner, made smaller when needed so that the
-// world down to `contentBottom` (field units) fits as well.
+// The mapping of a printed page or an image: the normal extent fitted into the device, made
+// smaller when needed so that the world down to `contentBottom` (field units) fits as well,
+// the 120-yard span centred across the device and the world's top at the device's top.
 FieldMapping PageMapping(QSizeF deviceSize, int contentBottom);
 
 // How far down a chart reaches: the text band and the show information below it.

@@ -20,7 +20,7 @@ class FieldView : public QAbstractScrollArea, public DocViewObserver, public For
   explicit FieldView(ShowDocument& show, QWidget* parent = nullptr);
   ~FieldView() override;
 
-  ShowDocument& show() { return m_show; }
+  ShowDocument& showDocument() { return m_show; }
   CPxDoc& doc();
   FieldViewState& state() { return m_state; }
   const FieldViewState& state() const { return m_state; }
