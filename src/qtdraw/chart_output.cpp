@@ -112,7 +112,6 @@ bool WriteStepImage(const QString& path, CPxDoc& doc, int step, QSize size, bool
 }
 
 bool WriteChartPdf(const QString& path, CPxDoc& doc, QString* error, const QPageLayout* layout) {
-  if (ChartPageCount(doc) == 0) return Fail(error, QStringLiteral("The show has no pages to print."));
   QPdfWriter pdf(path);
   pdf.setResolution(300);
   pdf.setPageLayout(layout ? *layout : DefaultChartPageLayout());

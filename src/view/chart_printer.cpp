@@ -12,18 +12,11 @@ namespace {
 
 constexpr const char* kCaption = "Print";
 
-bool HasPages(const CPxDoc& doc, Ui& ui) {
-  if (ChartPageCount(doc) > 0) return true;
-  ui.MessageBox("There is nothing to print: the show has no pictures.", kCaption);
-  return false;
-}
-
 }  // namespace
 
 ChartPrinter::ChartPrinter() : m_printer(QPrinter::HighResolution) { m_printer.setPageLayout(DefaultChartPageLayout()); }
 
 void ChartPrinter::Print(CPxDoc& doc, Ui& ui, QWidget* parent) {
-  if (!HasPages(doc, ui)) return;
   QPrintDialog dialog(&m_printer, parent);
   dialog.setMinMax(1, ChartPageCount(doc));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange);
@@ -47,7 +40,6 @@ void ChartPrinter::Setup(QWidget* parent) {
 }
 
 bool ChartPrinter::ExportPdf(CPxDoc& doc, Ui& ui, QWidget* parent, QString path) {
-  if (!HasPages(doc, ui)) return false;
   if (path.isEmpty())
     path = QFileDialog::getSaveFileName(parent, QObject::tr("Export PDF"), QString(), QObject::tr("PDF Files (*.pdf)"));
   if (path.isEmpty()) return false;
