@@ -29,27 +29,6 @@ TEST(Record, NewFormationDefaults) {
   EXPECT_EQ(CDrawRect(CRect{1, 2, 3, 4}).m_nShape, SHAPE_RECTANGLE);
 }
 
-TEST(Record, KindNames) {
-  EXPECT_STREQ(ShapeKindName(SHAPE_CLOSED_POLYGON), "Closed polygon");
-  EXPECT_STREQ(ShapeKindName(SHAPE_FLAG), "Flag");
-  EXPECT_STREQ(ShapeKindName(11), "");
-  EXPECT_STREQ(ShapeKindName(-1), "");
-}
-
-TEST(Record, ColoursMarkTheDocumentModified) {
-  CPxDoc doc;
-  CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{0, 0, 100, 100});
-  doc.SetModifiedFlag(false);
-  f->SetLineColor(RGB(10, 20, 30));
-  EXPECT_EQ(f->m_logpen.lopnColor, RGB(10, 20, 30));
-  EXPECT_TRUE(doc.IsModified());
-  doc.SetModifiedFlag(false);
-  f->SetFillColor(RGB(1, 1, 1));
-  EXPECT_EQ(f->m_logbrush.lbColor, RGB(1, 1, 1));
-  EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(f->GetHandleCursor(3), 126);
-}
-
 TEST(Clone, CopiesSettingsButNotIdentityOrSlots) {
   CPxDoc doc;
   CFormation* f = AddPolyShape(doc, SHAPE_CURVE, {{0, 0}, {500, 300}, {900, 0}});

@@ -112,14 +112,6 @@ TEST(ScaleToFit, ShrinkingStopsShortOfCollapsingTheShape) {
   EXPECT_EQ(tri->m_pPoints[2], (CPoint{0, 35}));
 }
 
-TEST(ScaleToFit, NothingToDoBelowTwoPeople) {
-  CPxDoc doc;
-  CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{0, 0, 1000, 0});
-  PutPeopleOn(doc, line, 1);
-  EXPECT_TRUE(line->FitStep(100, false));
-  EXPECT_EQ(line->m_rcBase, (CRect{0, 0, 1000, 0}));
-}
-
 TEST(ScaleToFit, RefreshesThePeopleOnTheFormation) {
   CPxDoc doc;
   CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{100, 500, 1000, 500});

@@ -198,13 +198,5 @@ TEST(SpotInFill, OpenOutlinesCloseTheirRegionAndLinesNeverFill) {
   EXPECT_EQ(Spot(line, 1), (CPoint{450, 1000}));
 }
 
-TEST(Spotting, PeopleMarkersHaveNoSlotsAndEmptyOutlinesGiveTheOrigin) {
-  CPerson person;
-  EXPECT_EQ(person.GetSpot(0, 0.0, 0.0, 0.0), POSITION_NONE);
-  CDrawPoly empty;
-  empty.RecalcOutline();
-  EXPECT_EQ(empty.GetSpot(0, 0.0, 0.0, 0.0), (CPoint{0, 0}));
-}
-
 }  // namespace
 }  // namespace px
