@@ -79,27 +79,33 @@ TEST(Outline, ArcBetweenItsAnglesSetsItsEndPoints) {
   // The default arc runs from 0 to pi: entries with 0 < angle < pi, i.e. entries 1 .. 63.
   CFormation* f = AddRectShape(doc, SHAPE_ARC, CRect{0, 0, 1000, 600});
   ASSERT_EQ(f->m_nOutline, 63);
-  EXPECT_EQ(f->m_pOutline[0], (CPoint{999, 314}));   // entry 1
-  EXPECT_EQ(f->m_pOutline[62], (CPoint{1, 314}));    // entry 63 = entry 1 mirrored in x
-  // The end points were unset: they become the entries nearest the angles, 0 and 64.
+  // The end points were unset: they become the entries nearest the angles, 0 and 64, and
+  // being within 48 of the arc's ends ((1000,300)-(999,314) is 14.0) they become its ends.
   EXPECT_EQ(f->m_ptArcStart, (CPoint{1000, 300}));
   EXPECT_EQ(f->m_ptArcEnd, (CPoint{0, 300}));
+  EXPECT_EQ(f->m_pOutline[0], (CPoint{1000, 300}));
+  EXPECT_EQ(f->m_pOutline[1], (CPoint{997, 329}));  // entry 2
+  EXPECT_EQ(f->m_pOutline[62], (CPoint{0, 300}));
   EXPECT_EQ(f->GetHandle(4), (CPoint{1000, 300}));
   EXPECT_EQ(f->GetHandle(8), (CPoint{0, 300}));
+  // Rebuilding an unchanged arc gives the same outline.
+  const std::vector<CPoint> first = f->m_pOutline;
+  f->RecalcOutline();
+  EXPECT_EQ(f->m_pOutline, first);
 
   // An end point within 48 units of its end of the arc replaces that end ...
-  f->m_ptArcStart = CPoint{990, 320};  // 10.8 units from (999, 314)
+  f->m_ptArcStart = CPoint{990, 320};  // 10.8 units from entry 1, (999, 314)
   f->RecalcOutline();
   EXPECT_EQ(f->m_pOutline[0], (CPoint{990, 320}));
   EXPECT_EQ(f->m_ptArcStart, (CPoint{990, 320}));
-  // ... one 48 or more away snaps back to the nearest table entry.
-  f->m_ptArcEnd = CPoint{48, 314};  // 47 from (1, 314): kept, and the last point moves
+  f->m_ptArcEnd = CPoint{48, 314};  // 47 from entry 63, (1, 314): kept, the last point moves
   f->RecalcOutline();
   EXPECT_EQ(f->m_pOutline[62], (CPoint{48, 314}));
-  f->m_ptArcEnd = CPoint{49, 314};  // 48 away: replaced by entry 64
+  // ... one 48 or more away snaps back to the nearest table entry, entry 64.
+  f->m_ptArcEnd = CPoint{49, 314};
   f->RecalcOutline();
   EXPECT_EQ(f->m_ptArcEnd, (CPoint{0, 300}));
-  EXPECT_EQ(f->m_pOutline[62], (CPoint{1, 314}));
+  EXPECT_EQ(f->m_pOutline[62], (CPoint{0, 300}));
 }
 
 TEST(Outline, ArcWithStartAboveEndRunsThroughAngleZero) {

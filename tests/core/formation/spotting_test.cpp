@@ -95,10 +95,12 @@ TEST(SpotAlongOutline, ArcSubstituteAnglesLeaveTheArcAsItWas) {
   const CPoint start = arc->m_ptArcStart;
   const double length = arc->m_dLength;
   // Substitute angles (end, start) = (pi, pi/2): the quarter from the bottom to the left.
-  // Slot 0 stands on its first outline point, the entry after (500, 1000) (angle just
-  // above pi/2): entry 33 = entry 31 mirrored in x = (1000 - 524, 999)... for a circle of
-  // radius 500: entry 31 = (500 + trunc(500 * 0.04907), 500 + trunc(500 * 0.99880)) = (524, 999).
-  EXPECT_EQ(arc->GetSpot(0, PI, PI / 2, 0.0), (CPoint{476, 999}));
+  // Its first entry is 33 (angle just above pi/2) = entry 31 mirrored in x; for a circle of
+  // radius 500 entry 31 = (500 + trunc(500 * 0.04907), 500 + trunc(500 * 0.99880)) =
+  // (524, 999), so entry 33 = (476, 999). The arc's own end points lie far from the new ends
+  // and snap to the nearest entries: the start to entry 32, (500, 1000), which is 24 from
+  // (476, 999) and so becomes the first point, where slot 0 stands.
+  EXPECT_EQ(arc->GetSpot(0, PI, PI / 2, 0.0), (CPoint{500, 1000}));
   EXPECT_EQ(arc->m_pOutline, outline);
   EXPECT_EQ(arc->m_ptArcStart, start);
   EXPECT_DOUBLE_EQ(arc->m_dLength, length);
