@@ -53,7 +53,7 @@ TEST(ViewOptions, RefusalsInOrder) {
   model.m_dSnapInches = 5;
   model.m_nIdSize = 0;
   model.m_nPeopleTextSize = 0;
-  EXPECT_EQ(model.validate(), (DialogRefusal{"Interval must be at least 12 inches.", "View Options"}));
+  EXPECT_EQ(model.validate(), (DialogMessage{"Interval must be at least 12 inches.", "View Options"}));
   model.m_dInterval = 12;
   EXPECT_EQ(model.validate()->text, "ID number size must be at least 1.");  // snap unused
   model.m_bSnapOnSizeAndDraw = true;
