@@ -57,11 +57,11 @@ void Exchange(Doc& doc, Model& model, bool toModel) {
   value(doc.m_crSelectedFormation, model.m_crSelectedFormation);
 }
 
-std::optional<DialogRefusal> Refuse(std::string text) {
-  return DialogRefusal{std::move(text), ViewOptionsModel::kCaption};
+std::optional<DialogMessage> Refuse(std::string text) {
+  return DialogMessage{std::move(text), ViewOptionsModel::kCaption};
 }
 
-std::optional<DialogRefusal> OutOfRange(int value, int low, int high) {
+std::optional<DialogMessage> OutOfRange(int value, int low, int high) {
   if (value >= low && value <= high) return std::nullopt;
   return Refuse(Format("Please enter an integer between %d and %d.", low, high));
 }
@@ -74,7 +74,7 @@ void ViewOptionsModel::LoadFrom(const CPxDoc& doc) {
   m_dSnapInches = InchesFromFieldUnits(doc.m_dSnapDistance);
 }
 
-std::optional<DialogRefusal> ViewOptionsModel::validate() const {
+std::optional<DialogMessage> ViewOptionsModel::validate() const {
   if (m_dInterval < 12.0) return Refuse("Interval must be at least 12 inches.");
   if ((m_bSnapOnMove || m_bShowSnapPoints || m_bSnapOnSizeAndDraw) && m_dSnapInches < 12.0)
     return Refuse("Snap must be at least 12 inches.");

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/doc/pxdoc.h"
-#include "core/draw/dialog_refusal.h"
+#include "core/formation/formation_properties.h"  // DialogMessage
 
 namespace px {
 
@@ -39,7 +39,7 @@ struct ViewOptionsModel {
 
   void LoadFrom(const CPxDoc& doc);
   // The first reason to refuse OK, in the dialog's order, or nothing.
-  std::optional<DialogRefusal> validate() const;
+  std::optional<DialogMessage> validate() const;
   void ApplyTo(CPxDoc& doc) const;
 };
 

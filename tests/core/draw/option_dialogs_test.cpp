@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/draw/grid_properties.h"
+#include "core/draw/set_bitmaps.h"
 #include "core/draw/view_options.h"
 
 namespace px {
@@ -52,7 +53,7 @@ TEST(ViewOptions, RefusalsInOrder) {
   model.m_dSnapInches = 5;
   model.m_nIdSize = 0;
   model.m_nPeopleTextSize = 0;
-  EXPECT_EQ(model.validate(), (DialogRefusal{"Interval must be at least 12 inches.", "View Options"}));
+  EXPECT_EQ(model.validate(), (DialogMessage{"Interval must be at least 12 inches.", "View Options"}));
   model.m_dInterval = 12;
   EXPECT_EQ(model.validate()->text, "ID number size must be at least 1.");  // snap unused
   model.m_bSnapOnSizeAndDraw = true;
@@ -75,6 +76,23 @@ TEST(ViewOptions, RefusalsInOrder) {
   EXPECT_EQ(doc.m_nIdPosition, 1);
   EXPECT_EQ(doc.m_bSnapOnSizeAndDraw, 1);
   EXPECT_EQ(doc.m_nPersonSize, 24);
+}
+
+TEST(SetBitmaps, NamesAreStoredAndPicturesReloaded) {
+  CPxDoc doc;
+  SetBitmapsModel model;
+  model.LoadFrom(doc);
+  model.ApplyTo(doc);
+  EXPECT_FALSE(doc.IsModified());
+  model.m_strFiles[GROUP_DRUMS] = "/nonexistent/drums.bmp";
+  model.ApplyTo(doc);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.m_strSymbolBitmapFile[GROUP_DRUMS], "/nonexistent/drums.bmp");
+  EXPECT_TRUE(doc.m_bCustomBitmaps);
+  // The file cannot load: the drums keep their built-in picture.
+  ASSERT_TRUE(doc.m_pSymbolBitmaps[GROUP_DRUMS]);
+  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_DRUMS]->resourceId, 151);
+  EXPECT_TRUE(doc.m_pSymbolBitmaps[GROUP_DRUMS]->bytes.empty());
 }
 
 }  // namespace
