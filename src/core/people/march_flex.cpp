@@ -149,8 +149,16 @@ CPoint FloatFlex(const Leg& leg) {
   run.total = leg.total;
   run.spacing = std::min(Trunc(pf.m_dLength / pf.m_nPlaces), Trunc(nf.m_dLength / nf.m_nPlaces));
   run.pivot = g.anchor >= 0 ? g.anchor : g.closest;
-  thread_local FlexRun last;
-  if (!last.SameMarch(run)) last = std::move(run);
+  // One run per group marching at the same time: a replay asks all the groups at each step.
+  constexpr size_t kRunsKept = 32;
+  thread_local std::vector<FlexRun> runs;
+  auto found = std::find_if(runs.begin(), runs.end(), [&](const FlexRun& r) { return r.SameMarch(run); });
+  if (found == runs.end()) {
+    if (runs.size() == kRunsKept) runs.erase(runs.begin());
+    runs.push_back(std::move(run));
+    found = std::prev(runs.end());
+  }
+  FlexRun& last = *found;
   while (static_cast<int>(last.rows.size()) < leg.step - last.begin) last.AddRow();
 
   const int end = nf.m_nStep;

@@ -50,7 +50,9 @@ class CPerson : public CDrawRect {
     CPlace* next = nullptr;
   };
   PlaceRange PlacesAround(int step) const;
-  mutable size_t m_nPlaceHint = 0;  // where the last PlacesAround found `step` would go
+  // The index of the first place at or after `step`, trying the last boundary found first.
+  size_t FirstPlaceIndexAtOrAfter(int step) const;
+  mutable size_t m_nPlaceHint = 0;  // where the last PlacesAround found its step would go
 
   // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
   // people from there on up by one). Replaces a place at the same step unless keepExisting.
