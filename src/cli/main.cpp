@@ -9,6 +9,7 @@
 #include "cli/demo_show.h"
 #include "cli/positions_command.h"
 #include "cli/show_json.h"
+#include "cli/spots_command.h"
 #include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
@@ -96,6 +97,7 @@ const std::vector<Command>& Commands() {
       {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
       {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
        CmdPositions},
+      {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
   };
   return commands;
 }
