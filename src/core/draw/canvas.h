@@ -1,0 +1,74 @@
+#pragma once
+// What core drawing code draws on: primitives in field units. The Qt layer implements it
+// with QPainter (screen, printer, PDF, PNG, SVG); tests record the calls.
+#include <string>
+#include <vector>
+
+#include "core/util/types.h"
+
+// Texts given to a canvas are Windows-1252 bytes, as the show stores them.
+
+namespace px {
+
+struct SymbolBitmap;
+
+enum class PenStyle { Solid, Dot, None };
+
+struct Pen {
+  PenStyle style = PenStyle::Solid;
+  int width = 1;  // field units; 1 means the thinnest line the device draws
+  COLORREF color = 0;
+  friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+struct Brush {
+  bool hollow = true;
+  COLORREF color = 0xFFFFFF;
+  friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+struct Font {
+  std::string face = "Arial";
+  int height = 96;  // field units
+  int width = 48;   // average character width, field units; 0 = natural
+  bool bold = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+enum class TextAlign {
+  TopLeft,    // the text starts at the point
+  TopCenter,  // the text is centred on the point's x, its top at the point's y
+  Center,     // the text is centred on the point
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Whether this canvas is a printed page (drawing differs for print: no grey surround, no
+  // arrowheads, black on white unless printing in colour).
+  virtual bool IsPrinting() const { return false; }
+  // The part of the world that needs drawing, in field units.
+  virtual CRect ClipBox() const = 0;
+
+  virtual void SetPen(const Pen& pen) = 0;
+  virtual void SetBrush(const Brush& brush) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  virtual void SetTextColor(COLORREF color) = 0;
+
+  virtual void FillRect(const CRect& rect, COLORREF color) = 0;
+  virtual void Line(CPoint from, CPoint to) = 0;
+  virtual void Polyline(const std::vector<CPoint>& points) = 0;
+  virtual void Polygon(const std::vector<CPoint>& points) = 0;  // outlined with the pen, filled with the brush
+  virtual void Ellipse(const CRect& bounds) = 0;                 // pen and brush
+  virtual void Rectangle(const CRect& bounds) = 0;               // pen and brush
+  virtual void Pixel(CPoint at, COLORREF color) = 0;
+  virtual void Text(CPoint at, const std::string& text, TextAlign align) = 0;
+  // Draws text word-wrapped in the rectangle and returns the height it took.
+  virtual int WrappedText(const CRect& rect, const std::string& text) = 0;
+  // The height word-wrapped text would take, without drawing it.
+  virtual int MeasureWrappedText(const CRect& rect, const std::string& text) = 0;
+  virtual void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) = 0;
+};
+
+}  // namespace px
