@@ -8,9 +8,10 @@ namespace px::march {
 namespace {
 
 // The formation transform's rounding: positive values round half up, negative ones are
-// truncated (fmod keeps the sign of the value).
+// truncated. value - trunc(value) is exactly fmod(value, 1.0), sign included, without the
+// library call.
 int RoundRotated(double value) {
-  if (std::fmod(value, 1.0) >= 0.5) value += 1.0;
+  if (value - std::trunc(value) >= 0.5) value += 1.0;
   return Trunc(value);
 }
 

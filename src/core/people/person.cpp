@@ -29,15 +29,33 @@ void CPerson::SetHeight(const std::string& text) {
 }
 
 // The timeline is ascending by step, so every lookup by step is a binary search; the
-// answers are those of a walk from the head.
+// answers are those of a walk from the head. Positions are mostly asked in ascending steps,
+// so the boundary found last time is tried first.
 CPerson::PlaceRange CPerson::PlacesAround(int step) const {
-  auto lo = std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; });
-  auto hi = std::partition_point(lo, m_places.end(), [step](const auto& p) { return p->m_nStep == step; });
+  const size_t count = m_places.size();
+  auto startsAt = [&](size_t i) {
+    return i <= count && (i == 0 || m_places[i - 1]->m_nStep < step) && (i == count || m_places[i]->m_nStep >= step);
+  };
+  size_t lo = m_nPlaceHint;
+  if (!startsAt(lo)) {
+    if (startsAt(lo + 1)) {
+      ++lo;
+    } else {
+      lo = static_cast<size_t>(
+          std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; }) -
+          m_places.begin());
+    }
+  }
+  m_nPlaceHint = lo;
+  size_t hi = lo;
+  while (hi < count && m_places[hi]->m_nStep == step) ++hi;
   PlaceRange range;
-  if (lo != m_places.begin()) range.previous = std::prev(lo)->get();
-  if (hi != lo) range.at = std::prev(hi)->get();
-  if (hi != m_places.end()) range.next = hi->get();
-  range.firstAt = hi != lo ? lo->get() : nullptr;
+  if (lo > 0) range.previous = m_places[lo - 1].get();
+  if (hi > lo) {
+    range.firstAt = m_places[lo].get();
+    range.at = m_places[hi - 1].get();
+  }
+  if (hi < count) range.next = m_places[hi].get();
   return range;
 }
 
@@ -135,6 +153,7 @@ void CPerson::InvalidatePositions(int from, int to) {
   std::fill(m_path.begin(), m_path.end(), POSITION_NONE);
   m_nPathCount = 0;
   m_nPathStep = -1;
+  m_turnSpots = TurnSpots{};
 }
 
 namespace {

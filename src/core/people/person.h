@@ -50,6 +50,7 @@ class CPerson : public CDrawRect {
     CPlace* next = nullptr;
   };
   PlaceRange PlacesAround(int step) const;
+  mutable size_t m_nPlaceHint = 0;  // where the last PlacesAround found `step` would go
 
   // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
   // people from there on up by one). Replaces a place at the same step unless keepExisting.
@@ -103,6 +104,15 @@ class CPerson : public CDrawRect {
   int m_nPathStep = -1;
   std::vector<double> m_segLen;
   std::vector<double> m_cumLen;
+  // Transient: the unrotated spots of the gate turn in progress, kept like m_path while
+  // the approach stays the same (reset by InvalidatePositions).
+  struct TurnSpots {
+    const CPlace* from = nullptr;
+    const CPlace* to = nullptr;
+    int step = -1;
+    CPoint fromSpot = POSITION_NONE;
+    CPoint toSpot = POSITION_NONE;
+  } m_turnSpots;
   int m_nPersonVersion = 1;
 
   // Step instructions and step sizes.
