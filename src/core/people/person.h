@@ -36,7 +36,8 @@ class CPerson : public CDrawRect {
   // Sets the height text and recomputes m_nHeight2 from it.
   void SetHeight(const std::string& text);
 
-  // Timeline lookups; all walk m_places from its head.
+  // Timeline lookups. m_places is ascending by step, so they search it rather than walk
+  // it; the answers are those of a walk from its head.
   CPlace* GetPlaceAt(int step) const;
   CPlace* GetPlaceAtOrAfter(int step) const;  // a step of 0 reads as 1
   CPlace* GetPlaceAtOrBefore(int step) const;
