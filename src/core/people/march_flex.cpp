@@ -82,12 +82,44 @@ void Respace(std::vector<CPoint>& pts, int pivot, int spacing) {
   for (int i = count - 1; i > pivot; --i) push(i, i - 1, i + 1, count - 1);
 }
 
+// The group's march is a pure function of these values. Positions are asked step after
+// step, so the run computed for one request is kept and continued by the next instead of
+// being recomputed from the old formation's step each time.
+struct FlexRun {
+  std::vector<CPoint> from, to;
+  std::vector<size_t> source;  // the member whose point a person's cache holds last
+  int begin = 0, waitBefore = 0, total = 0, spacing = 0, pivot = 0;
+  std::vector<std::vector<CPoint>> rows;  // rows[k]: the group at step begin + 1 + k
+
+  bool SameMarch(const FlexRun& other) const {
+    return from == other.from && to == other.to && source == other.source && begin == other.begin &&
+           waitBefore == other.waitBefore && total == other.total && spacing == other.spacing && pivot == other.pivot;
+  }
+
+  // One more step of the creep, then the re-spacing once the march has begun.
+  void AddRow() {
+    const int s = begin + 1 + static_cast<int>(rows.size());
+    const int e = std::max(0, s - begin - waitBefore);
+    const int divisor = total - e + 1;
+    const std::vector<CPoint>& last = rows.empty() ? from : rows.back();
+    std::vector<CPoint> pts(from.size());
+    for (size_t i = 0; i < pts.size(); ++i) {
+      const CPoint p = last[source[i]];
+      pts[i] = CPoint{p.x + (to[i].x - p.x) / divisor, p.y + (to[i].y - p.y) / divisor};
+    }
+    if (e > 0) Respace(pts, pivot, spacing);
+    rows.push_back(std::move(pts));
+  }
+};
+
 }  // namespace
 
 CPoint FloatFlex(const Leg& leg) {
   CPxDoc* doc = leg.person.m_pDocument;
   if (!doc) return Float(leg);  // a person outside a show has no group
-  doc->RecalcLastStep();
+  // The caches must reach the new formation's step. The last step is only ever raised
+  // here: a position query must not undo a longer show set by a step instruction.
+  doc->m_nLastStep = std::max(doc->m_nLastStep, leg.to.m_pFormation->m_nStep);
   doc->m_bSaveStepsToMemory = 1;
   const size_t cacheSize = static_cast<size_t>(std::max(doc->m_nLastStep, 0)) + 10;
 
@@ -97,28 +129,45 @@ CPoint FloatFlex(const Leg& leg) {
     if (member->m_posCache.size() < cacheSize) member->m_posCache.resize(cacheSize, POSITION_NONE);
   if (leg.person.m_posCache.size() < cacheSize) leg.person.m_posCache.resize(cacheSize, POSITION_NONE);
 
-  const int begin = leg.from.m_pFormation->m_nStep;
-  const int end = leg.to.m_pFormation->m_nStep;
-  for (size_t i = 0; i < g.people.size(); ++i) {
-    g.people[i]->m_posCache[static_cast<size_t>(begin)] = g.from[i];
-    g.people[i]->m_posCache[static_cast<size_t>(end)] = g.to[i];
-  }
-
   const CFormation& pf = *leg.from.m_pFormation;
   const CFormation& nf = *leg.to.m_pFormation;
-  const int spacing = std::min(Trunc(pf.m_dLength / pf.m_nPlaces), Trunc(nf.m_dLength / nf.m_nPlaces));
-  const int pivot = g.anchor >= 0 ? g.anchor : g.closest;
+  FlexRun run;
+  run.from = g.from;
+  run.to = g.to;
+  // A person listed twice reads back the point written for it last (cache semantics).
+  run.source.resize(g.people.size());
+  for (size_t i = 0; i < g.people.size(); ++i) {
+    run.source[i] = i;
+    for (size_t j = g.people.size(); j-- > i + 1;)
+      if (g.people[j] == g.people[i]) {
+        run.source[i] = j;
+        break;
+      }
+  }
+  run.begin = pf.m_nStep;
+  run.waitBefore = leg.to.m_nWaitBefore;
+  run.total = leg.total;
+  run.spacing = std::min(Trunc(pf.m_dLength / pf.m_nPlaces), Trunc(nf.m_dLength / nf.m_nPlaces));
+  run.pivot = g.anchor >= 0 ? g.anchor : g.closest;
+  // One run per group marching at the same time: a replay asks all the groups at each step.
+  constexpr size_t kRunsKept = 32;
+  thread_local std::vector<FlexRun> runs;
+  auto found = std::find_if(runs.begin(), runs.end(), [&](const FlexRun& r) { return r.SameMarch(run); });
+  if (found == runs.end()) {
+    if (runs.size() == kRunsKept) runs.erase(runs.begin());
+    runs.push_back(std::move(run));
+    found = std::prev(runs.end());
+  }
+  FlexRun& last = *found;
+  while (static_cast<int>(last.rows.size()) < leg.step - last.begin) last.AddRow();
 
-  std::vector<CPoint> pts(g.people.size());
-  for (int s = begin + 1; s <= leg.step; ++s) {
-    const int e = std::max(0, s - begin - leg.to.m_nWaitBefore);
-    const int divisor = leg.total - e + 1;
-    for (size_t i = 0; i < g.people.size(); ++i) {
-      const CPoint last = g.people[i]->m_posCache[static_cast<size_t>(s - 1)];
-      pts[i] = CPoint{last.x + (g.to[i].x - last.x) / divisor, last.y + (g.to[i].y - last.y) / divisor};
-    }
-    if (e > 0) Respace(pts, pivot, spacing);
-    for (size_t i = 0; i < g.people.size(); ++i) g.people[i]->m_posCache[static_cast<size_t>(s)] = pts[i];
+  const int end = nf.m_nStep;
+  for (size_t i = 0; i < g.people.size(); ++i) {
+    std::vector<CPoint>& cache = g.people[i]->m_posCache;
+    cache[static_cast<size_t>(last.begin)] = g.from[i];
+    cache[static_cast<size_t>(end)] = g.to[i];
+    for (int s = last.begin + 1; s <= leg.step; ++s)
+      cache[static_cast<size_t>(s)] = last.rows[static_cast<size_t>(s - last.begin - 1)][i];
   }
   return leg.person.m_posCache[static_cast<size_t>(leg.step)];
 }

@@ -8,9 +8,10 @@ namespace px::march {
 namespace {
 
 // The formation transform's rounding: positive values round half up, negative ones are
-// truncated (fmod keeps the sign of the value).
+// truncated. value - trunc(value) is exactly fmod(value, 1.0), sign included, without the
+// library call.
 int RoundRotated(double value) {
-  if (std::fmod(value, 1.0) >= 0.5) value += 1.0;
+  if (value - std::trunc(value) >= 0.5) value += 1.0;
   return Trunc(value);
 }
 
@@ -21,12 +22,43 @@ double TurnBetween(double a1, double a2, bool clockwise) {
   return clockwise ? (a2 - a1) + FULL_TURN : a2 - a1;
 }
 
+namespace {
+
+// A gate turn turns a whole section by the same angles at each step (the old rotation and
+// the turn so far), so the last two angles' cosines and sines are kept.
+struct TurnTrig {
+  double angle[2] = {0.0, 0.0};
+  double cos[2] = {1.0, 1.0};
+  double sin[2] = {0.0, 0.0};
+  int older = 0;
+
+  void Of(double a, double& c, double& s) {
+    for (int i = 0; i < 2; ++i) {
+      if (angle[i] == a) {
+        c = cos[i];
+        s = sin[i];
+        return;
+      }
+    }
+    c = std::cos(a);
+    s = std::sin(a);
+    angle[older] = a;
+    cos[older] = c;
+    sin[older] = s;
+    older = 1 - older;
+  }
+};
+
+}  // namespace
+
 CPoint RotateAbout(CPoint p, CPoint centre, double angle) {
   if (angle == 0.0) return p;
   const double dx = p.x - centre.x;
   const double dy = p.y - centre.y;
-  const double c = std::cos(angle);
-  const double s = std::sin(angle);
+  thread_local TurnTrig trig;
+  double c = 0.0;
+  double s = 0.0;
+  trig.Of(angle, c, s);
   return CPoint{centre.x + RoundRotated(c * dx - s * dy), centre.y + RoundRotated(s * dx + c * dy)};
 }
 

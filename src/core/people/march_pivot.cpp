@@ -24,8 +24,14 @@ CPoint Pivot(const Leg& leg) {
 
   // Not simple: the unrotated spot slides from the old shape to the new one while the pivot
   // slides between the two pivots; the whole is then turned about the moving pivot.
-  const CPoint p1 = SpotUnrotated(pf, leg.from.m_nSlot);
-  const CPoint p2 = SpotUnrotated(nf, leg.to.m_nSlot);
+  CPerson::TurnSpots& spots = leg.person.m_turnSpots;
+  if (spots.from != &leg.from || spots.to != &leg.to || spots.step != leg.from.m_nStep ||
+      spots.fromSpot == POSITION_NONE || spots.toSpot == POSITION_NONE) {
+    spots = CPerson::TurnSpots{&leg.from, &leg.to, leg.from.m_nStep, SpotUnrotated(pf, leg.from.m_nSlot),
+                              SpotUnrotated(nf, leg.to.m_nSlot)};
+  }
+  const CPoint p1 = spots.fromSpot;
+  const CPoint p2 = spots.toSpot;
   const CPoint c1 = pf.m_ptPivot;
   const CPoint c2 = nf.m_ptPivot;
   const int vx = (p2.x - c2.x) - (p1.x - c1.x);

@@ -29,15 +29,34 @@ void CPerson::SetHeight(const std::string& text) {
 }
 
 // The timeline is ascending by step, so every lookup by step is a binary search; the
-// answers are those of a walk from the head.
+// answers are those of a walk from the head. Positions are mostly asked in ascending steps,
+// so the boundary found last time is tried first.
+size_t CPerson::FirstPlaceIndexAtOrAfter(int step) const {
+  const size_t count = m_places.size();
+  auto startsAt = [&](size_t i) {
+    return i <= count && (i == 0 || m_places[i - 1]->m_nStep < step) && (i == count || m_places[i]->m_nStep >= step);
+  };
+  const size_t hint = m_nPlaceHint;
+  for (size_t i : {hint, hint + 1, hint - 1})
+    if (startsAt(i)) return i;
+  return static_cast<size_t>(
+      std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; }) -
+      m_places.begin());
+}
+
 CPerson::PlaceRange CPerson::PlacesAround(int step) const {
-  auto lo = std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; });
-  auto hi = std::partition_point(lo, m_places.end(), [step](const auto& p) { return p->m_nStep == step; });
+  const size_t count = m_places.size();
+  const size_t lo = FirstPlaceIndexAtOrAfter(step);
+  m_nPlaceHint = lo;
+  size_t hi = lo;
+  while (hi < count && m_places[hi]->m_nStep == step) ++hi;
   PlaceRange range;
-  if (lo != m_places.begin()) range.previous = std::prev(lo)->get();
-  if (hi != lo) range.at = std::prev(hi)->get();
-  if (hi != m_places.end()) range.next = hi->get();
-  range.firstAt = hi != lo ? lo->get() : nullptr;
+  if (lo > 0) range.previous = m_places[lo - 1].get();
+  if (hi > lo) {
+    range.firstAt = m_places[lo].get();
+    range.at = m_places[hi - 1].get();
+  }
+  if (hi < count) range.next = m_places[hi].get();
   return range;
 }
 
@@ -58,9 +77,8 @@ CPlace* CPerson::GetPlaceOnFormation(const CFormation* formation) const {
   // A place stands at its formation's step: look there first.
   if (formation) {
     const int step = formation->m_nStep;
-    auto it = std::partition_point(m_places.begin(), m_places.end(), [step](const auto& p) { return p->m_nStep < step; });
-    for (; it != m_places.end() && (*it)->m_nStep == step; ++it)
-      if ((*it)->m_pFormation == formation) return it->get();
+    for (size_t i = FirstPlaceIndexAtOrAfter(step); i < m_places.size() && m_places[i]->m_nStep == step; ++i)
+      if (m_places[i]->m_pFormation == formation) return m_places[i].get();
   }
   // A place whose step no longer matches its formation's (a damaged file) is still found.
   for (const auto& place : m_places)
@@ -135,6 +153,7 @@ void CPerson::InvalidatePositions(int from, int to) {
   std::fill(m_path.begin(), m_path.end(), POSITION_NONE);
   m_nPathCount = 0;
   m_nPathStep = -1;
+  m_turnSpots = TurnSpots{};
 }
 
 namespace {

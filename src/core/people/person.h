@@ -36,7 +36,8 @@ class CPerson : public CDrawRect {
   // Sets the height text and recomputes m_nHeight2 from it.
   void SetHeight(const std::string& text);
 
-  // Timeline lookups; all walk m_places from its head.
+  // Timeline lookups. m_places is ascending by step, so they search it rather than walk
+  // it; the answers are those of a walk from its head.
   CPlace* GetPlaceAt(int step) const;
   CPlace* GetPlaceAtOrAfter(int step) const;  // a step of 0 reads as 1
   CPlace* GetPlaceAtOrBefore(int step) const;
@@ -50,6 +51,9 @@ class CPerson : public CDrawRect {
     CPlace* next = nullptr;
   };
   PlaceRange PlacesAround(int step) const;
+  // The index of the first place at or after `step`, trying the last boundary found first.
+  size_t FirstPlaceIndexAtOrAfter(int step) const;
+  mutable size_t m_nPlaceHint = 0;  // where the last PlacesAround found its step would go
 
   // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
   // people from there on up by one). Replaces a place at the same step unless keepExisting.
@@ -103,6 +107,15 @@ class CPerson : public CDrawRect {
   int m_nPathStep = -1;
   std::vector<double> m_segLen;
   std::vector<double> m_cumLen;
+  // Transient: the unrotated spots of the gate turn in progress, kept like m_path while
+  // the approach stays the same (reset by InvalidatePositions).
+  struct TurnSpots {
+    const CPlace* from = nullptr;
+    const CPlace* to = nullptr;
+    int step = -1;
+    CPoint fromSpot = POSITION_NONE;
+    CPoint toSpot = POSITION_NONE;
+  } m_turnSpots;
   int m_nPersonVersion = 1;
 
   // Step instructions and step sizes.

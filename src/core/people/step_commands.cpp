@@ -1,7 +1,5 @@
 #include "core/people/step_commands.h"
 
-#include <algorithm>
-
 #include "core/doc/pxdoc.h"
 #include "core/people/person.h"
 #include "core/ui/ui.h"

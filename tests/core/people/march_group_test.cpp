@@ -199,6 +199,10 @@ TEST(MarchFlex, TheGroupCreepsDuringTheWaitBefore) {
   // Step 2: e = 1, divisor 2: a (900,1133), b (1133 + 267/2, 1133) = (1266,1133),
   //   c (1267 - 67/2, 1133) = (1234,1133); b is 32 from c and goes to 1234 + 100 = 1334
   //   (+68), a moves along to 968.
+  // Before anyone marched, step 1 is still a wait on the old spot.
+  EXPECT_EQ(f.people[1]->GetPosition(1), (CPoint{1000, 1000}));
+  EXPECT_EQ(f.people[2]->GetPosition(2), (CPoint{1234, 1133}));
+  for (CPerson* p : f.people) p->InvalidatePositions(1, 2);  // the march is worked out again
   EXPECT_EQ(f.people[0]->GetPosition(2), (CPoint{968, 1133}));
   EXPECT_EQ(f.Cached(1, 2), (CPoint{1334, 1133}));
   EXPECT_EQ(f.Cached(2, 2), (CPoint{1234, 1133}));

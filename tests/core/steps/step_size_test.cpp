@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/doc/pxdoc.h"
+#include "core/people/people_fixture.h"
 #include "core/people/person.h"
 
 namespace px {
@@ -82,6 +83,50 @@ TEST_F(StepSizeTest, PivotMeasuresTheArcAroundThePreviousPivot) {
   EXPECT_NEAR(person->GetStepSize(3), 58.904862254808624, 1e-9);
   to->m_bClockwise = 0;
   EXPECT_NEAR(person->GetStepSize(3), 176.71458676436638, 1e-9);
+}
+
+// Two people follow each other from a line at step 8 to a line at step 16. A's path runs
+// (1440, 1620) -> B's old spot (2160, 1620) -> A's new spot (2160, 2340): 720 + 720 units.
+class FollowStepSizeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CFormation* from = show.Formation(8, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});
+    CFormation* to = show.Formation(16, SHAPE_LINE, CRect{2160, 2340, 2880, 2340});
+    show.Spot(a, from);
+    show.Spot(b, from);
+    toA = show.Spot(a, to, MARCH_FOLLOW);
+    show.Spot(b, to, MARCH_FOLLOW);
+  }
+
+  testing::ShowBuilder show;
+  CPerson* a = show.Person(1);
+  CPerson* b = show.Person(2);
+  CPlace* toA = nullptr;
+};
+
+TEST_F(FollowStepSizeTest, MeasuresTheWholePathFromTheFirstStepOn) {
+  // 1440 units = 720 inches over 8 steps = 90 inches, also on the approach's first step,
+  // where the person still stands on the old spot.
+  EXPECT_DOUBLE_EQ(a->GetStepSize(9), 90.0);
+  EXPECT_DOUBLE_EQ(a->GetStepSize(16), 90.0);
+  EXPECT_DOUBLE_EQ(toA->m_dPathLength, 1440.0);
+  EXPECT_EQ(a->m_ptPosition, (CPoint{2160, 2340}));  // left on the new spot
+}
+
+TEST_F(FollowStepSizeTest, NoStepUnderWayFallsBackToTheStraightDistance) {
+  toA->m_nWaitBefore = 7;  // total = max(1, 8 - 7) = 1: the path is never walked
+  // sqrt(720^2 + 720^2) x 0.5 / 8 = 45 sqrt(2) = 63.63961030678928.
+  EXPECT_NEAR(a->GetStepSize(12), 63.63961030678928, 1e-9);
+}
+
+TEST(FollowStepSize, NothingAtStepOne) {
+  testing::ShowBuilder show;
+  CPerson* person = show.Person(1);
+  show.Spot(person, show.Formation(0, SHAPE_LINE, CRect{1440, 1620, 2160, 1620}));
+  show.Spot(person, show.Formation(8, SHAPE_LINE, CRect{1440, 2340, 2160, 2340}), MARCH_FOLLOW);
+  EXPECT_EQ(person->GetStepSize(1), 0.0);
+  // A single follower walks straight: 720 units = 360 inches over 8 steps.
+  EXPECT_DOUBLE_EQ(person->GetStepSize(2), 45.0);
 }
 
 }  // namespace
