@@ -125,7 +125,12 @@ void CPxDoc::AfterLoading() {
   RecalcPositions();
   LoadSymbolBitmaps();
   RecalcLastStep();
-  m_nCurrentStep = std::min(m_nCurrentStep, m_nLastStep);
+  if (m_nCurrentStep > m_nLastStep) {
+    // A show saved beyond its last step opens at the last step, with everyone standing where
+    // they stand there rather than where they stood at the step saved.
+    m_nCurrentStep = m_nLastStep;
+    RecalcPositions();
+  }
 }
 
 }  // namespace px
