@@ -286,9 +286,15 @@ TEST(ReadVersions, CurrentStepIsLoweredToTheLastStep) {
   FormationSpec f;
   f.step = 8;
   spec.formations = Bytes().Word(1).NewClass("CFormation").Append(FormationData(f));
+  // The person stands at a known spot at step 8 and has no place at step 40.
+  PersonSpec person;
+  person.places = Bytes().Word(1).NewClass("CPlace").Append(PlaceData({.step = 8, .formationId = 0, .spot = {500, 600}}));
+  spec.people = Bytes().Word(1).NewClass("CPerson").Append(PersonData(person));
   auto doc = Load(ShowBytes(spec));
   EXPECT_EQ(doc->m_nLastStep, 8);
   EXPECT_EQ(doc->m_nCurrentStep, 8);
+  // Positions are those of the step the show opens at, not of the step it was saved at.
+  EXPECT_EQ(doc->m_people[0]->m_ptPosition, (CPoint{500, 600}));
 
   // A song that ends later raises the last step, and the current step stays.
   spec.songs = {"0010    0030    s.mid"};
