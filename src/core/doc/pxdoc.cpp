@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unordered_map>
 
 #include "core/midi/song_entry.h"
 
@@ -131,13 +132,18 @@ std::string CPxDoc::CommentAtStep(int step) const {
 }
 
 void CPxDoc::RenumberFormations() {
+  // One pass over the places instead of one per formation: a large show renumbers before
+  // every save and snapshot.
+  std::unordered_map<const CFormation*, int> numbers;
+  numbers.reserve(m_formations.size());
   int number = 1;
   for (const auto& f : m_formations) {
     f->m_nNumber = number++;
-    for (const auto& person : m_people)
-      for (const auto& place : person->m_places)
-        if (place->m_pFormation == f.get()) place->m_nFormationID = f->m_nNumber;
+    numbers.emplace(f.get(), f->m_nNumber);
   }
+  for (const auto& person : m_people)
+    for (const auto& place : person->m_places)
+      if (auto it = numbers.find(place->m_pFormation); it != numbers.end()) place->m_nFormationID = it->second;
 }
 
 void CPxDoc::RenumberPeople() {
