@@ -8,6 +8,7 @@
 
 #include "cli/demo_show.h"
 #include "cli/show_json.h"
+#include "cli/spots_command.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
 #include "core/util/cp1252.h"
@@ -90,6 +91,7 @@ const std::vector<Command>& Commands() {
       {"dump", "dump FILE          the whole show as JSON", 1, CmdDump},
       {"roundtrip", "roundtrip IN OUT   read a show and write it again", 2, CmdRoundtrip},
       {"demo", "demo OUT           write the bundled demo show", 1, CmdDemo},
+      {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
   };
   return commands;
 }
