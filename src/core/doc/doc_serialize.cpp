@@ -118,14 +118,22 @@ void CPxDoc::Serialize(CArchive& ar) {
 
 void CPxDoc::AfterLoading() {
   RelinkPlaces();
-  for (const auto& f : m_formations) {
-    if (f->m_nStep == m_nCurrentStep) f->RecalcSpots();
-    m_nLastStep = std::max(m_nLastStep, f->m_nStep);
-  }
+  auto spotFormationsAtCurrentStep = [this] {
+    for (const auto& f : m_formations)
+      if (f->m_nStep == m_nCurrentStep) f->RecalcSpots();
+  };
+  spotFormationsAtCurrentStep();
+  for (const auto& f : m_formations) m_nLastStep = std::max(m_nLastStep, f->m_nStep);
   RecalcPositions();
   LoadSymbolBitmaps();
   RecalcLastStep();
-  m_nCurrentStep = std::min(m_nCurrentStep, m_nLastStep);
+  if (m_nCurrentStep > m_nLastStep) {
+    // A show saved beyond its last step opens at the last step, spotted and with everyone
+    // standing as they stand there rather than as they stood at the step saved.
+    m_nCurrentStep = m_nLastStep;
+    spotFormationsAtCurrentStep();
+    RecalcPositions();
+  }
 }
 
 }  // namespace px

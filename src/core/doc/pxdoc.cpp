@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <unordered_map>
 
 #include "core/midi/song_entry.h"
 
@@ -131,13 +132,18 @@ std::string CPxDoc::CommentAtStep(int step) const {
 }
 
 void CPxDoc::RenumberFormations() {
+  // One pass over the places instead of one per formation: a large show renumbers before
+  // every save and snapshot.
+  std::unordered_map<const CFormation*, int> numbers;
+  numbers.reserve(m_formations.size());
   int number = 1;
   for (const auto& f : m_formations) {
     f->m_nNumber = number++;
-    for (const auto& person : m_people)
-      for (const auto& place : person->m_places)
-        if (place->m_pFormation == f.get()) place->m_nFormationID = f->m_nNumber;
+    numbers.emplace(f.get(), f->m_nNumber);
   }
+  for (const auto& person : m_people)
+    for (const auto& place : person->m_places)
+      if (auto it = numbers.find(place->m_pFormation); it != numbers.end()) place->m_nFormationID = it->second;
 }
 
 void CPxDoc::RenumberPeople() {
@@ -208,12 +214,20 @@ int BuiltInSymbolResource(int group) {
 
 namespace {
 
-// A picture file that loads: a Windows bitmap file with its header.
+// A picture file that loads: a Windows bitmap file with its header. The name comes from the
+// show file, so anything but a regular file of sensible size (a folder, a device, a pipe)
+// is passed over: a damaged show must not make loading throw, hang or read without end.
 bool ReadBitmapFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  constexpr std::uintmax_t kMaxBitmapBytes = 64u << 20;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size < 54 || size > kMaxBitmapBytes) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return bytes.size() >= 54 && bytes[0] == 'B' && bytes[1] == 'M';
+  bytes.resize(static_cast<size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+  return in.gcount() == static_cast<std::streamsize>(size) && bytes[0] == 'B' && bytes[1] == 'M';
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // Integer arithmetic rules shared by all geometry and motion code.
-#include <cstdint>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace px {
 
@@ -19,7 +20,14 @@ inline int MulDiv(int a, int b, int c) {
   return static_cast<int>(r);
 }
 
-// Conversion of a double to an integer truncating toward zero (the default rule).
-inline int Trunc(double v) { return static_cast<int>(v); }
+// Conversion of a double to an integer truncating toward zero (the default rule). Values
+// beyond the int range saturate and NaN gives 0; both come only from damaged shows, where a
+// plain cast would be undefined.
+inline int Trunc(double v) {
+  if (std::isnan(v)) return 0;
+  if (v >= 2147483647.0) return INT_MAX;
+  if (v <= -2147483648.0) return INT_MIN;
+  return static_cast<int>(v);
+}
 
 }  // namespace px

@@ -285,10 +285,22 @@ TEST(ReadVersions, CurrentStepIsLoweredToTheLastStep) {
   spec.currentStep = 40;
   FormationSpec f;
   f.step = 8;
-  spec.formations = Bytes().Word(1).NewClass("CFormation").Append(FormationData(f));
+  f.shape = SHAPE_LINE;
+  f.places = 1;
+  spec.formations = Bytes().Word(1).NewClass("CDrawRect").Append(FormationData(f));
+  // The person stands at a known spot at step 8 and has no place at step 40. Its other
+  // place (a damaged one: step 4, on the formation of step 8) is spotted only through the
+  // formation's slots.
+  PersonSpec person;
+  person.places = Bytes().Word(2).NewClass("CPlace").Append(PlaceData({.step = 4, .formationId = 1, .slot = 0}));
+  person.places.Word(0x8005).Append(PlaceData({.step = 8, .formationId = 0, .spot = {500, 600}}));  // CPlace is 5
+  spec.people = Bytes().Word(1).NewClass("CPerson").Append(PersonData(person));
   auto doc = Load(ShowBytes(spec));
   EXPECT_EQ(doc->m_nLastStep, 8);
   EXPECT_EQ(doc->m_nCurrentStep, 8);
+  // Spots and positions are those of the step the show opens at, not of the step saved.
+  EXPECT_EQ(doc->m_people[0]->m_ptPosition, (CPoint{500, 600}));
+  EXPECT_NE(doc->m_people[0]->m_places[0]->m_ptSpot, POSITION_NONE);
 
   // A song that ends later raises the last step, and the current step stays.
   spec.songs = {"0010    0030    s.mid"};
