@@ -17,35 +17,36 @@ std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdSt
 }  // namespace
 
 SetBitmapsDialog::SetBitmapsDialog(const SetBitmapsModel& model, Ui& ui, QWidget* parent)
-    : ModelDialog(ui, QString::fromLatin1(SetBitmapsModel::kTitle), QString::fromLatin1(SetBitmapsModel::kHelpTopic),
-                  parent),
+    : ModelDialog(ui, QString::fromLatin1(SetBitmapsModel::kTitle), QString::fromLatin1(kHelpTopic), parent),
       m_model(model) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   for (int group = 0; group < GROUP_COUNT; ++group) {
     auto* row = new QHBoxLayout;
-    files[group] = new QLineEdit(FromPath(m_model.m_files[group]));
+    files[group] = new QLineEdit(FromPath(m_model.m_strFiles[group]));
     files[group]->setMinimumWidth(320);
     auto* browse = new QPushButton(tr("Browse..."));
     connect(browse, &QPushButton::clicked, this, [this, group] { Browse(group); });
     row->addWidget(files[group]);
     row->addWidget(browse);
-    form->addRow(tr(SetBitmapsModel::kGroups[group]), row);
+    form->addRow(tr(SetBitmapsModel::kLabels[group]), row);
   }
   layout->addLayout(form);
   layout->addWidget(buttons());
 }
 
 void SetBitmapsDialog::Browse(int group) {
-  QFileDialog dialog(this, tr("Bitmap Name"), files[group]->text(), tr("Bitmap File (*.BMP *.bmp)"));
-  dialog.setDefaultSuffix(QStringLiteral("bmp"));
+  // The filter matches either case of the extension on file systems that tell them apart.
+  QFileDialog dialog(this, tr(SetBitmapsModel::kBrowseTitle), files[group]->text(),
+                     tr(SetBitmapsModel::kBrowseFilter).replace(QLatin1String("*.BMP"), QLatin1String("*.BMP *.bmp")));
+  dialog.setDefaultSuffix(QString::fromLatin1(SetBitmapsModel::kDefaultExtension).mid(1));
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     files[group]->setText(dialog.selectedFiles().front());
 }
 
 std::pair<std::string, std::string> SetBitmapsDialog::StoreAndCheck() {
-  for (int group = 0; group < GROUP_COUNT; ++group) m_model.m_files[group] = ToPath(files[group]->text().trimmed());
+  for (int group = 0; group < GROUP_COUNT; ++group) m_model.m_strFiles[group] = ToPath(files[group]->text().trimmed());
   return {};
 }
 

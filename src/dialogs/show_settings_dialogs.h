@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <array>
 
+#include "core/draw/set_bitmaps.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/show_settings_models.h"
 
@@ -12,6 +13,8 @@ namespace px {
 class SetBitmapsDialog : public ModelDialog {
   Q_OBJECT
  public:
+  static constexpr const char* kHelpTopic = "The View Set Bitmaps Command";
+
   SetBitmapsDialog(const SetBitmapsModel& model, Ui& ui, QWidget* parent = nullptr);
   const SetBitmapsModel& model() const { return m_model; }
 

@@ -9,16 +9,6 @@ constexpr std::array<std::string CPxDoc::*, DocumentInfoModel::FIELD_COUNT> kInf
 
 }  // namespace
 
-bool SetBitmapsModel::ApplyTo(CPxDoc& doc) const {
-  // The pictures are read again even when the names stay: the files may have been edited.
-  const bool changed = doc.m_strSymbolBitmapFile != m_files;
-  doc.FreeSymbolBitmaps();
-  doc.m_strSymbolBitmapFile = m_files;
-  doc.LoadSymbolBitmaps();
-  if (changed) doc.SetModifiedFlag();
-  return changed;
-}
-
 void DocumentInfoModel::LoadFrom(const CPxDoc& doc) {
   for (size_t i = 0; i < kInfoMembers.size(); ++i) m_texts[i] = doc.*kInfoMembers[i];
 }
