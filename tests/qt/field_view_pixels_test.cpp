@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/show_document.h"
@@ -129,6 +130,32 @@ TEST_F(FieldPixels, ClickOnAParkedPersonSelectsIt) {
   ASSERT_EQ(view->SelectedPeople().size(), 1u);
   view->SelectAt(QPoint(60, 43), false);
   EXPECT_TRUE(view->SelectedPeople().empty());
+}
+
+TEST_F(FieldPixels, PeopleShownAsPicturesUseTheChosenFileOrTheGroupsOwn) {
+  QTemporaryDir dir;
+  QImage red(8, 8, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  const QString file = dir.filePath(QStringLiteral("horns.bmp"));
+  ASSERT_TRUE(red.save(file, "BMP"));
+  doc().m_strSymbolBitmapFile[GROUP_HORNS] = file.toStdString();
+  doc().LoadSymbolBitmaps();
+  doc().m_bPeopleAsBitmaps = 1;
+  for (int group : {GROUP_HORNS, GROUP_DRUMS}) {
+    auto person = std::make_unique<CPerson>();
+    person->m_nNumber = group;
+    person->m_nGroup = group;
+    doc().AddPerson(std::move(person));
+  }
+  doc().ParkPeopleWithoutPlace();
+  const QImage image = Shot();
+  // Parked at (72, 216) and (72, 360), each picture 48 units square: pixels (9.6 .. 19.2,
+  // 38.4 .. 48) and (9.6 .. 19.2, 67.2 .. 76.8).
+  EXPECT_EQ(image.pixel(14, 43), qRgb(255, 0, 0));
+  int dark = 0;
+  for (int y = 68; y < 77; ++y)
+    for (int x = 10; x < 19; ++x) dark += qGray(image.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 3);  // the built-in drum, drawn in black
 }
 
 TEST_F(FieldPixels, TextBandShowsTheStep) {
