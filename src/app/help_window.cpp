@@ -29,6 +29,8 @@ bool HelpWindow::HasTopic(const QString& keyword) { return QFile::exists(kRoot +
 
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrowser) {
   setWindowTitle(tr("Pyxaro Help"));
+  // An open help window does not keep the program running after the main window closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* bar = new QToolBar;

@@ -53,9 +53,11 @@ MainWindow::MainWindow(ShellUi& ui, QSettings& settings, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  // The views go first: each one leaves its show's list of views as it is destroyed.
-  delete m_mdi;
+  // The views go first: each one leaves its show's list of views as it is destroyed. The
+  // window no longer has an area for them while that happens.
+  QMdiArea* area = m_mdi;
   m_mdi = nullptr;
+  delete area;
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip,
@@ -84,13 +86,28 @@ void MainWindow::BuildMenus() {
              [this] { OnActiveView([this](FieldView& v) { SaveAsWithDialog(v); }); });
   file->addSeparator();
   AddCommand(file, QStringLiteral("&Print..."), QKeySequence::Print, tr("Print the field charts"),
-             [this] { OnActiveView([this](FieldView& v) { m_printer.Print(v.doc(), m_ui, this); }); });
+             [this] {
+               OnActiveView([this](FieldView& v) {
+                 m_printer.Print(v.doc(), m_ui, this);
+                 ShowChanged(v);  // the pages moved through the show's steps
+               });
+             });
   AddCommand(file, QStringLiteral("Print Pre&view"), QKeySequence(), tr("Show the printed field charts"),
-             [this] { OnActiveView([this](FieldView& v) { m_printer.Preview(v.doc(), this); }); });
+             [this] {
+               OnActiveView([this](FieldView& v) {
+                 m_printer.Preview(v.doc(), this);
+                 ShowChanged(v);
+               });
+             });
   AddCommand(file, QStringLiteral("P&rint Setup..."), QKeySequence(), tr("Choose the paper and its orientation"),
              [this] { m_printer.Setup(this); });
   AddCommand(file, QStringLiteral("Export P&DF..."), QKeySequence(), tr("Write the printed field charts to a PDF file"),
-             [this] { OnActiveView([this](FieldView& v) { m_printer.ExportPdf(v.doc(), m_ui, this); }); });
+             [this] {
+               OnActiveView([this](FieldView& v) {
+                 m_printer.ExportPdf(v.doc(), m_ui, this);
+                 ShowChanged(v);
+               });
+             });
   BuildRecentFileMenu(file);
   AddCommand(file, QStringLiteral("E&xit"), QKeySequence::Quit, tr("Quit Pyxaro"), [this] { close(); });
 
