@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QString>
+#include <QTemporaryDir>
 #include <charconv>
 #include <iostream>
 #include <memory>
@@ -66,13 +67,21 @@ bool ParseOptions(const char* command, const std::vector<std::string>& args, boo
 }
 
 // Text and pictures need a GUI application; the batch tool never opens a window.
-std::unique_ptr<QGuiApplication> StartGui() {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "pyxaro-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
+struct Gui {
+  Gui() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime folder; a batch run without a login session gets its own.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  QTemporaryDir runtime;
+  int argc = 1;
+  char name[11] = "pyxaro-cli";
+  char* argv[2] = {name, nullptr};
+  std::unique_ptr<QGuiApplication> app;
+};
+
+std::unique_ptr<Gui> StartGui() { return std::make_unique<Gui>(); }
 
 std::unique_ptr<CPxDoc> Open(const std::string& path) {
   auto doc = std::make_unique<CPxDoc>();
