@@ -39,6 +39,8 @@ GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, dou
   auto addLength = [&](int row, const QString& label) {
     auto* edit = new QLineEdit;
     auto* s = new QPushButton(tr("S"));
+    s->setObjectName(QStringLiteral("S/") + label);
+    s->setAutoDefault(false);
     s->setFixedWidth(28);
     connect(s, &QPushButton::clicked, this, [this, edit] { Calculate(edit); });
     sizeLayout->addWidget(new QLabel(label), row, 0);

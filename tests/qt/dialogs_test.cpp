@@ -14,6 +14,7 @@
 #include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
 #include "dialogs/show_settings_dialogs.h"
+#include "dialogs/step_calculator_dialog.h"
 #include "dialogs/view_options_dialog.h"
 #include "qt_support.h"
 
@@ -69,6 +70,25 @@ TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
   EXPECT_TRUE(doc().IsModified());
   // The view lays the narrower floor out centred: 720 + (7200 - 1680) / 2 = 3480.
   EXPECT_EQ(view->state().m_rcField.left, 3480);
+}
+
+TEST_F(DialogTest, StepCalculatorTurnsStepsIntoInches) {
+  WithModal<GridPropertiesDialog>(
+      [&] { Run("Field Options"); },
+      [&](GridPropertiesDialog& d) {
+        WithModal<StepCalculatorDialog>([&] { d.findChild<QPushButton*>(QStringLiteral("S/Width:"))->click(); },
+                                        [](StepCalculatorDialog& calc) {
+                                          // Opened on the width: 3600 inches of 22.5-inch steps.
+                                          EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("3600.00"));
+                                          EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
+                                          calc.field(StepCalculator::STEPS)->setText(QStringLiteral("8"));
+                                          QTest::keyClick(calc.field(StepCalculator::STEPS), Qt::Key_Return);
+                                          if (calc.isVisible()) calc.accept();
+                                        });
+        // 8 steps of 22.5 inches are 180 inches.
+        EXPECT_EQ(d.width->text(), QStringLiteral("180.00"));
+        d.reject();
+      });
 }
 
 TEST_F(DialogTest, GridPropertiesCancelChangesNothing) {
