@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "cli/demo_show.h"
+#include "cli/positions_command.h"
 #include "cli/show_json.h"
+#include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
 #include "core/util/cp1252.h"
@@ -90,6 +92,10 @@ const std::vector<Command>& Commands() {
       {"dump", "dump FILE          the whole show as JSON", 1, CmdDump},
       {"roundtrip", "roundtrip IN OUT   read a show and write it again", 2, CmdRoundtrip},
       {"demo", "demo OUT           write the bundled demo show", 1, CmdDemo},
+      {"describe", "describe X Y       the position of a field point in words", 2, CmdDescribe},
+      {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
+      {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
+       CmdPositions},
   };
   return commands;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A formation: a shape drawn on the field at one step, with numbered slots for the people
 // standing on it. The same record serves as a prop and, through CPerson, as a band member.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace px {
 
 class CPxDoc;
 class CPlace;
+class FormationView;
 
 // Shape kinds (m_nShape); 7..10 are the markers of people.
 enum ShapeKind : int {
@@ -31,10 +33,36 @@ enum ShapeKind : int {
 inline bool IsClosedShape(int kind) {
   return kind == SHAPE_RECTANGLE || kind == SHAPE_ELLIPSE || kind == SHAPE_CLOSED_POLYGON;
 }
+// Kinds whose outline comes from a vertex list (the CDrawPoly kinds).
+inline bool IsVertexShape(int kind) {
+  return kind == SHAPE_POLYGON || kind == SHAPE_CURVE || kind == SHAPE_CLOSED_POLYGON;
+}
+// The name the program shows for a kind ("Rectangle" ... "Flag"); empty for other values.
+const char* ShapeKindName(int kind);
 
 constexpr double PI = 3.14159265358979323846;
 // The program's full turn, as used by every angle rule of formations and marching.
 constexpr double FULL_TURN = 6.283185307178;
+// Brings an angle into [0, FULL_TURN) by adding or subtracting one full turn.
+double NormalizeAngle(double angle);
+
+// Points per Bezier outline, per ellipse outline, and the arc end-point snapping distance.
+constexpr int CURVE_OUTLINE_POINTS = 61;
+constexpr int ELLIPSE_OUTLINE_POINTS = 140;
+constexpr double ARC_SNAP_DISTANCE = 48.0;
+
+// The polyline that spotting walks: the computed outline, or the vertices of Polygon and
+// Closed polygon. Points are in the formation's own (untransformed) frame.
+struct Polyline {
+  const CPoint* points = nullptr;
+  int count = 0;
+  bool closed = false;
+};
+
+// The normalised copy of a rectangle: left <= right and top <= bottom.
+CRect NormalizedRect(const CRect& rect);
+// Moves a rectangle back inside 0..FIELD_EXTENT on each axis, keeping its size where it fits.
+CRect ClampToField(const CRect& rect);
 
 class CFormation : public CObject {
  public:
@@ -46,17 +74,100 @@ class CFormation : public CObject {
   const char* GetRuntimeClassName() const override { return "CFormation"; }
   void Serialize(CArchive& ar) override;
 
+  // --- Outline ----------------------------------------------------------------------------
   // Rebuilds the outline for the current kind, refreshes the segment lengths and returns
   // the outline length.
-  virtual double RecalcOutline();
+  double RecalcOutline();
+  // CDrawPoly: sets m_rcBase to the bounding box of the vertices.
+  virtual void RecalcBounds(FormationView* view = nullptr);
+  // The polyline spotting walks (see Polyline).
+  Polyline SpotPolyline() const;
 
+  // --- Transform ----------------------------------------------------------------------------
+  // Own frame to field: skew first (y grows by |x - left| * skew), then rotation about the
+  // pivot; rotated coordinates round half up when positive and truncate when negative.
+  CPoint Transform(CPoint pt) const { return TransformWith(pt, m_dRotation, m_dSkew); }
+  CPoint TransformWith(CPoint pt, double rotation, double skew) const;
+  // Field to own frame: rotation back first, then the shear measured on the un-rotated x.
+  CPoint InverseTransform(CPoint pt) const;
+  // Every outline point (or vertex, or rectangle corner when there is neither) on the field.
+  std::vector<CPoint> FieldPoints() const;
+  // Extremes of the transformed outline, used by alignment.
+  int GetMinX() const;
+  int GetMaxX() const;
+  int GetMinY() const;
+  int GetMaxY() const;
+  // Whether the formation, moved to `rect` (own frame), lies within 0..FIELD_EXTENT.
+  bool IsInsideField(const CRect& rect) const;
+  bool IsInsideField() const { return IsInsideField(m_rcBase); }
+
+  // --- Handles, hit testing, area -----------------------------------------------------------
+  virtual int GetHandleCount() const;
+  // Handle n (1-based) on the field.
+  virtual CPoint GetHandle(int n) const;
+  // Not selected: 1 when the point lies in the defining rectangle, else 0. Selected: the
+  // handle whose square contains the field point (vertices first), else 0.
+  int HitTest(CPoint point, bool selected) const;
+  // Whether the shape meets `rect` (own frame); with whollyInside, whether it lies within it.
+  virtual bool Intersects(const CRect& rect, bool whollyInside) const;
+  virtual double GetArea() const;
+
+  // --- Spotting -------------------------------------------------------------------------------
   // Computes and caches the spot of the person in every slot.
   void RecalcSpots();
-  // The field point of slot `index`, with a substitute skew (and, for arcs, substitute
-  // angles when both are non-zero).
+  // The field point of slot `index`, with a substitute skew (pass m_dSkew for none) and, for
+  // an Arc, substitute angles used when both are non-zero.
   CPoint GetSpot(int index, double endAngle, double startAngle, double skew);
+  // The same with the rotation given instead of m_dRotation. Gate turns ask for slot points
+  // computed with rotation 0 (skew kept): GetSpotRotated(slot, 0.0, m_dSkew).
+  CPoint GetSpotRotated(int index, double rotation, double skew, double endAngle = 0.0, double startAngle = 0.0);
+  // Block rectangles: the spot of slot `index` in its row.
+  CPoint SpotInBlock(int index, double rotation, double skew) const;
+  // Resizes the formation until its people fit (or until the outline is a whole number of
+  // intervals long), then refreshes the people on it at its step.
+  void ScaleToPeople(FormationView* view, bool toInterval);
+  // One pass of ScaleToPeople with the given growth step; true when the length is within
+  // 10 field units of the target.
+  bool FitStep(int step, bool toInterval, FormationView* view = nullptr);
 
-  // Slot array helpers: the formation side of assigning people.
+  // --- People on the formation ----------------------------------------------------------------
+  // Drops the cached spots and positions of everyone standing on the formation.
+  void InvalidatePeople();
+  // The same, then recomputes their positions at the formation's step.
+  void RefreshPeople();
+
+  // --- Editing ------------------------------------------------------------------------------------
+  // Moves the defining rectangle; the one way it changes. With checkBounds an unrotated
+  // formation is pushed back into the field and a rotated one that would leave it stays.
+  // arcReshape lets an Arc recompute its outline for an unchanged rectangle; movePivot
+  // takes the pivot along.
+  virtual void MoveTo(const CRect& rect, FormationView* view = nullptr, bool checkBounds = false,
+                      bool arcReshape = false, bool movePivot = true);
+  // Resizes by handle `handle`; the point is in the formation's own frame.
+  virtual void MoveHandleTo(int handle, CPoint point, FormationView* view = nullptr, bool keepSquare = false);
+  // Moves the drawn formation by (dx, dy) field units.
+  void ShiftBy(int dx, int dy, FormationView* view = nullptr);
+  // Mirrors about x (mode 0), y (mode 1) or both (mode 2).
+  virtual void Flip(int x, int y, int mode, FormationView* view = nullptr);
+  // Moves the pivot without moving the drawn formation.
+  void SetPivot(int x, int y, FormationView* view = nullptr);
+  void CenterPivot(FormationView* view = nullptr);
+  void CornerPivot(FormationView* view = nullptr);
+  // Toggles m_bReverse, reverses the vertices and rebuilds the outline.
+  void Reverse();
+
+  // --- Copies and conversion ------------------------------------------------------------------
+  // A copy of every setting (no number, step, document or slots), not in any document.
+  virtual std::unique_ptr<CFormation> Clone() const;
+  // A copy added to the document at its current step.
+  CFormation* Clone(CPxDoc& document) const;
+  // This formation when nothing changes, else a new formation of `kind` added to the
+  // document at this formation's step (sides > 0: a regular polygon, a star when
+  // starFactor > 0). With movePeople the people move over, keeping their order and march
+  // settings. The caller removes the old formation.
+  CFormation* ConvertTo(int kind, CPxDoc& document, bool movePeople, int sides, double starFactor);
+
+  // --- Slot array: the formation side of assigning people -------------------------------------
   // Makes room at `slot`: the array grows by one and the entries from `slot` on move up.
   void InsertSlot(int slot);
   // Removes the entry at `slot` and moves the later ones down, renumbering their places.
@@ -106,14 +217,46 @@ class CFormation : public CObject {
   int m_nSpare = 0;
   int m_nRows = 4;
   int m_nVersion = 5;
+
+ protected:
+  // Copies every setting that Clone copies into `to`.
+  void CopySettingsTo(CFormation& to) const;
+  // CDrawPoly: moves and scales the vertices from rectangle `from` into rectangle `to`.
+  virtual void MoveVertices(const CRect& from, const CRect& to);
+  // CDrawPoly: mirrors the vertices (mode as for Flip).
+  virtual void FlipVertices(int x, int y, int mode);
+  // Handle n of the defining rectangle (1..8) in the own frame, before the transform.
+  CPoint BaseHandle(int n) const;
+  // Asks the view (when there is one) to redraw the formation's area.
+  void Redraw(FormationView* view) const;
+  void MarkModified() const;
+
+ private:
+  void BuildRectOutline();
+  void BuildLineOutline();
+  void BuildEllipseOutline();
+  void BuildArcOutline();
+  void BuildCurveOutline();
+  void RecalcSegmentLengths();
+  CPoint SpotAlongPolyline(int index, double rotation, double skew) const;
+  CPoint SpotInFill(int index, double rotation, double skew);
+  CPoint SpotWith(int index, double rotation, double skew, bool fillAllowed);
+  void ResizeRect(const CRect& rect);
 };
 
 // Rectangle, Ellipse, Line and Arc: the outline comes from the defining rectangle.
 class CDrawRect : public CFormation {
  public:
-  CDrawRect() = default;
+  CDrawRect();
   explicit CDrawRect(const CRect& rect);
   const char* GetRuntimeClassName() const override { return "CDrawRect"; }
+
+  int GetHandleCount() const override;
+  CPoint GetHandle(int n) const override;
+  bool Intersects(const CRect& rect, bool whollyInside) const override;
+  void MoveHandleTo(int handle, CPoint point, FormationView* view = nullptr, bool keepSquare = false) override;
+  using CFormation::Clone;
+  std::unique_ptr<CFormation> Clone() const override;
 };
 
 // Polygon, Curve and Closed polygon: the outline comes from the vertex list.
@@ -123,6 +266,29 @@ class CDrawPoly : public CFormation {
   const char* GetRuntimeClassName() const override { return "CDrawPoly"; }
   // Replaces the vertex list (used count and allocation both become the list's size).
   void SetPoints(const std::vector<CPoint>& points);
+
+  int GetHandleCount() const override;
+  CPoint GetHandle(int n) const override;
+  bool Intersects(const CRect& rect, bool whollyInside) const override;
+  double GetArea() const override;
+  void MoveHandleTo(int handle, CPoint point, FormationView* view = nullptr, bool keepSquare = false) override;
+  void RecalcBounds(FormationView* view = nullptr) override;
+  using CFormation::Clone;
+  std::unique_ptr<CFormation> Clone() const override;
+
+  // Removes every second vertex (keeping the first) when there are 3 or more; false when
+  // nothing changed. Then rebuilds outline and bounds, rescales and refreshes the people.
+  bool ThinPoints(FormationView* view = nullptr);
+  // Inserts the midpoint between each pair of neighbouring vertices when there are fewer
+  // than 150; false when nothing changed. Afterwards as ThinPoints.
+  bool DoublePoints(FormationView* view = nullptr);
+
+ protected:
+  void MoveVertices(const CRect& from, const CRect& to) override;
+  void FlipVertices(int x, int y, int mode) override;
+
+ private:
+  void AfterVertexEdit(FormationView* view);
 };
 
 }  // namespace px

@@ -67,18 +67,32 @@ CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
   CPlace* at = nullptr;
   CPlace* previous = nullptr;
   CPlace* next = nullptr;
-  for (const auto& place : m_places) {
-    if (place->m_nStep == step) at = place.get();
-    else if (place->m_nStep < step) previous = place.get();
-    else if (!next) next = place.get();
-  }
+  auto findPlaces = [&](int s) {
+    at = previous = next = nullptr;
+    for (const auto& place : m_places) {
+      if (place->m_nStep == s) at = place.get();
+      else if (place->m_nStep < s) previous = place.get();
+      else if (!next) next = place.get();
+    }
+  };
+  findPlaces(step);
+
+  // A chain of step instructions that starts after the previous place takes over: the
+  // drill is marched up to the chain's first count and the runs are added from there.
+  const StepInstChain chain = at ? StepInstChain{} : FindStepInstCovering(step);
+  const bool overlay = chain.inst && (!previous || chain.first->m_nCount >= previous->m_nStep);
+  if (overlay) findPlaces(chain.first->m_nCount);
+  const int motionStep = overlay ? chain.first->m_nCount : step;
 
   CPoint result = POSITION_NONE;
   if (at) {
     result = march::SpotOf(*at);
   } else if (previous && next && previous->m_pFormation && next->m_pFormation) {
-    result = march::MarchBetween(*this, *previous, *next, step);
+    result = march::MarchBetween(*this, *previous, *next, motionStep);
   }
+  if (!march::OnField(result)) result = POSITION_NONE;
+  if (overlay) result = ApplyStepInsts(chain.first, result, step);
+  // The runs may lead off the field, which counts as no position like any other.
   if (!march::OnField(result)) result = POSITION_NONE;
   SetCurrentPosition(result);
 

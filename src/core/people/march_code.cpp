@@ -1,5 +1,6 @@
 // The march-code label drawn on a person's marker: the mode of the next approach in
 // letters, with its waits around them.
+#include "core/doc/pxdoc.h"
 #include "core/people/person.h"
 #include "core/util/format.h"
 
@@ -31,6 +32,12 @@ std::string CPerson::GetMarchCode(int currentStep) const {
   label += letters;
   if (next->m_nWaitAfter != 0) label += Format("%d", next->m_nWaitAfter);
   return label;
+}
+
+std::string CPerson::GetMarchLabel() {
+  const int current = m_pDocument ? m_pDocument->m_nCurrentStep : 0;
+  if (m_pDocument && m_pDocument->m_bShowStepSize) return Format("%.0lf", GetStepSize(current));
+  return GetMarchCode(current);
 }
 
 }  // namespace px

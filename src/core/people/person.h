@@ -59,6 +59,9 @@ class CPerson : public CDrawRect {
   // The march-code letters of the approach after `currentStep` ("?" when there is none),
   // with the waits written around them, e.g. "2PV4".
   std::string GetMarchCode(int currentStep) const;
+  // The label drawn on the marker at the document's current step: the march code, or the
+  // step size in whole inches when the show displays step sizes.
+  std::string GetMarchLabel();
 
   // Makes this person the one anchor of its Follow (or Float Flex) group at `step`.
   // False when the person has no place at `step` or none before it.
@@ -92,6 +95,24 @@ class CPerson : public CDrawRect {
   std::vector<double> m_segLen;
   std::vector<double> m_cumLen;
   int m_nPersonVersion = 1;
+
+  // Step instructions and step sizes.
+  struct StepInstChain {
+    CStepInst* inst = nullptr;   // the instruction starting at or covering the step
+    CStepInst* first = nullptr;  // the earliest instruction of the unbroken chain leading to it
+  };
+  CStepInst* FindStepInst(int count) const;
+  StepInstChain FindStepInstCovering(int step) const;
+  // The instruction at `count`, or a new empty one for that count in its sorted place.
+  CStepInst* GetOrAddStepInst(int count);
+  // Shortens every run that reaches into the next instruction's count.
+  void ClipStepInsts();
+  // `position` moved by the runs from chainFirst on, as far as they reach by `step`.
+  CPoint ApplyStepInsts(const CStepInst* chainFirst, CPoint position, int step) const;
+  // Inches per step of the approach that contains `step`; 0 when there is none.
+  double GetStepSize(int step);
+  // The member's step sheet: every place and instruction of the show in words.
+  std::string GetStepReport(int* lineCount = nullptr);
 
  private:
   // Takes the place at `index` of m_places off its formation and destroys it.
