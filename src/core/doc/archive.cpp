@@ -20,7 +20,7 @@ constexpr std::uint32_t kMaxTableSize = 0x7FFFFFFEu;
 CArchive::CArchive() : m_bStoring(true) {}
 
 CArchive::CArchive(std::span<const std::uint8_t> bytes, Factory factory)
-    : m_bStoring(false), m_in(bytes), m_factory(std::move(factory)) {}
+    : m_bStoring(false), m_in(bytes), m_nClaimBudget(bytes.size() + 0x10000), m_factory(std::move(factory)) {}
 
 void CArchive::Need(size_t n) const {
   if (n > BytesLeft()) throw ArchiveFormatError("unexpected end of file");
@@ -29,6 +29,11 @@ void CArchive::Need(size_t n) const {
 void CArchive::CheckFits(size_t count, size_t minElementBytes) const {
   if (minElementBytes == 0) minElementBytes = 1;
   if (count > BytesLeft() / minElementBytes) throw ArchiveFormatError("count exceeds the file");
+}
+
+void CArchive::ClaimEntries(size_t count) {
+  if (count > m_nClaimBudget) throw ArchiveFormatError("arrays exceed the file");
+  m_nClaimBudget -= count;
 }
 
 void CArchive::WriteBytes(const void* data, size_t n) {
@@ -247,7 +252,7 @@ void CArchive::WriteObject(const CObject* obj) {
   const_cast<CObject*>(obj)->Serialize(*this);
 }
 
-CArchive::ReadResult CArchive::ReadObject() {
+CArchive::ReadResult CArchive::ReadObject(Accepts accepts) {
   const std::uint16_t tag = ReadWord();
   std::uint32_t objTag = 0;
   std::string className;
@@ -279,6 +284,7 @@ CArchive::ReadResult CArchive::ReadObject() {
   }
   std::unique_ptr<CObject> obj = m_factory ? m_factory(className) : nullptr;
   if (!obj) throw ArchiveFormatError("unknown class");
+  if (accepts && !accepts(*obj)) throw ArchiveFormatError("record of the wrong class in a list");
   if (m_nMapCount >= kMaxTableSize) throw ArchiveFormatError("table full");
   m_loaded.push_back(LoadedEntry{{}, obj.get()});
   ++m_nMapCount;

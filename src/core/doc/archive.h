@@ -64,16 +64,24 @@ class CArchive {
   size_t ReadCount(size_t minElementBytes);
   // Refuses a declared element count that the rest of the file cannot hold.
   void CheckFits(size_t count, size_t minElementBytes) const;
+  // Arrays that a record sizes but the file does not fill (slot arrays, spare vertex room)
+  // draw on one budget of the file's size plus 65536 entries: an honest file may reserve
+  // more room than it has bytes left, but a damaged one cannot make the reader allocate more
+  // than a small multiple of its own size.
+  void ClaimEntries(size_t count);
 
   // Records. Writing a null pointer writes the null tag.
   void WriteObject(const CObject* obj);
   // Reads one record tag and, for a new object, its data. Back-references return the
   // object already read (owned elsewhere) in `existing`; null records return neither.
+  // A new object of a class that `accepts` refuses is refused before its data is read, so a
+  // damaged file cannot nest records inside each other without end.
   struct ReadResult {
     std::unique_ptr<CObject> fresh;
     CObject* existing = nullptr;
   };
-  ReadResult ReadObject();
+  using Accepts = bool (*)(const CObject&);
+  ReadResult ReadObject(Accepts accepts = nullptr);
 
   // Writes or reads a list of records of type T, owned by the vector.
   template <class T>
@@ -90,6 +98,7 @@ class CArchive {
   std::vector<std::uint8_t> m_out;
   std::span<const std::uint8_t> m_in;
   size_t m_pos = 0;
+  size_t m_nClaimBudget = 0;
   Factory m_factory;
 
   // Shared index counter of classes and objects; index 0 is the null record.
@@ -112,7 +121,7 @@ void CArchive::XferList(std::vector<std::unique_ptr<T>>& list) {
   }
   const size_t count = ReadCount(2);  // a record takes at least its two-byte tag
   for (size_t i = 0; i < count; ++i) {
-    ReadResult r = ReadObject();
+    ReadResult r = ReadObject([](const CObject& o) { return dynamic_cast<const T*>(&o) != nullptr; });
     // A null record or a second reference to a record already in the show adds nothing:
     // a record must never be owned twice.
     if (!r.fresh) continue;

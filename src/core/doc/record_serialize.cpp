@@ -22,9 +22,7 @@ void CFormation::Serialize(CArchive& ar) {
   ar.XferWord(m_nExtra);
   ar.XferWord(m_nPlaces);
   if (ar.IsLoading()) {
-    // Every slot is filled by a place stored later in the file, so more slots than bytes left
-    // can only come from a damaged file.
-    ar.CheckFits(static_cast<size_t>(m_nPlaces), 1);
+    ar.ClaimEntries(static_cast<size_t>(m_nPlaces));
     m_ppPlaces.assign(static_cast<size_t>(m_nPlaces), nullptr);
   }
   ar.XferWord(m_nSpare);
@@ -59,7 +57,7 @@ void CFormation::Serialize(CArchive& ar) {
   ar.XferWord(m_nPoints);
   ar.XferWord(m_nAllocPoints);
   if (ar.IsLoading()) {
-    ar.CheckFits(static_cast<size_t>(m_nAllocPoints), 1);
+    ar.ClaimEntries(static_cast<size_t>(m_nAllocPoints));
     m_pPoints.assign(static_cast<size_t>(m_nAllocPoints), CPoint{});
     // A vertex count above the allocation (damaged file) grows the array instead of
     // writing past it.

@@ -124,11 +124,22 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   }
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::path target(path);
+  fs::path target(path);
+  // Saving through a symbolic link updates the show it names instead of replacing the link.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    fs::path real = fs::canonical(target, ec);
+    if (!ec) target = std::move(real);
+  }
   if (fs::is_directory(target, ec)) return Failure(kNotFound, path);
+  const fs::file_status old = fs::status(target, ec);
+  const bool replacing = !ec && fs::exists(old);
+  // A read-only show stays read-only: renaming over it would bypass its permission. A show
+  // without any write permission counts as read-only even for the superuser, whom access()
+  // lets through.
+  constexpr auto kWriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if (replacing && (old.permissions() & kWriteBits) == fs::perms::none) return Failure(kWriteDenied, path);
 #ifdef PYXARO_POSIX
-  // A read-only show stays read-only: renaming over it would bypass its permission.
-  if (fs::exists(target, ec) && ::access(path.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
+  if (replacing && ::access(target.c_str(), W_OK) != 0) return ErrnoFailure(errno, false, path);
 #endif
   fs::path temp = target;
   temp += Format(".~%lu.tmp", static_cast<unsigned long>(
@@ -152,6 +163,9 @@ FileResult WriteShowFile(const std::string& path, CPxDoc& doc) {
   if (::fsync(::fileno(file.get())) != 0) return fail(errno);
 #endif
   if (std::fclose(file.release()) != 0) return fail(errno);
+  // The new file takes the place of the old one with the old one's permissions, so a
+  // private show does not become readable by everyone.
+  if (replacing) fs::permissions(temp, old.permissions(), ec);
   fs::rename(temp, target, ec);
   if (ec) {
     const int error = ec.value();

@@ -1,0 +1,226 @@
+// pyxaro-cli as a user runs it: exit status, messages on standard error, files it writes
+// and the JSON of `dump`.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "core/doc/pxdoc.h"
+#include "core/doc/show_file.h"
+#include "core/temp_dir.h"
+
+namespace px {
+namespace {
+
+using nlohmann::json;
+using test::ReadAll;
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  // Runs pyxaro-cli with the arguments (each quoted) and collects both output streams.
+  CliRun Cli(const std::vector<std::string>& args) {
+    std::string command = "'" PYXARO_CLI "'";
+    for (const auto& a : args) command += " '" + a + "'";
+    command += " >'" + (dir_ / "out.txt") + "' 2>'" + (dir_ / "err.txt") + "' </dev/null";
+    CliRun r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    const auto out = ReadAll(dir_ / "out.txt"), err = ReadAll(dir_ / "err.txt");
+    r.out.assign(out.begin(), out.end());
+    r.err.assign(err.begin(), err.end());
+    return r;
+  }
+  std::string Path(const std::string& name) const { return dir_ / name; }
+  json Dump(const std::string& path) {
+    const CliRun r = Cli({"dump", path});
+    EXPECT_EQ(r.status, 0) << r.err;
+    return json::parse(r.out);
+  }
+
+  test::TempDir dir_{std::string("cli_") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+};
+
+const std::string kDemo = PYXARO_SOURCE_DIR "/examples/demo.sho";
+
+TEST_F(CliTest, FailuresExitWithOneAndTheMessageOnStandardError) {
+  CliRun r = Cli({"info", Path("missing.sho")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "missing.sho\nCannot find this file.\nPlease verify that the correct path and file name are given.\n");
+
+  test::WriteAll(Path("junk.sho"), {'j', 'u', 'n', 'k'});
+  for (const char* command : {"info", "dump"}) {
+    r = Cli({command, Path("junk.sho")});
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.err, "Unexpected file format.\n") << command;
+    EXPECT_EQ(r.out, "") << command;
+  }
+  r = Cli({"roundtrip", Path("junk.sho"), Path("out.sho")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Unexpected file format.\n");
+  EXPECT_FALSE(std::filesystem::exists(Path("out.sho")));
+
+  r = Cli({"new", Path("nowhere/new.sho")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "new.sho\nCannot find this file.\nPlease verify that the correct path and file name are given.\n");
+
+  // Usage errors are not document failures.
+  EXPECT_NE(Cli({}).status, 0);
+  EXPECT_NE(Cli({"frobnicate", Path("x.sho")}).status, 0);
+  EXPECT_NE(Cli({"roundtrip", Path("x.sho")}).status, 0);
+}
+
+TEST_F(CliTest, EveryFileTheCliMakesSurvivesARoundtripByteForByte) {
+  for (const char* command : {"new", "demo"}) {
+    SCOPED_TRACE(command);
+    const CliRun made = Cli({command, Path("made.sho")});
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.err, "");
+    const CliRun again = Cli({"roundtrip", Path("made.sho"), Path("again.sho")});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_TRUE(ReadAll(Path("made.sho")) == ReadAll(Path("again.sho")));
+    // A second pass is stable too.
+    ASSERT_EQ(Cli({"roundtrip", Path("again.sho"), Path("again.sho")}).status, 0);
+    EXPECT_TRUE(ReadAll(Path("made.sho")) == ReadAll(Path("again.sho")));
+  }
+}
+
+TEST_F(CliTest, CommittedDemoIsWhatTheCodeMakesNow) {
+  ASSERT_EQ(Cli({"demo", Path("demo.sho")}).status, 0);
+  const auto committed = ReadAll(kDemo);
+  ASSERT_FALSE(committed.empty());
+  EXPECT_TRUE(ReadAll(Path("demo.sho")) == committed)
+      << "examples/demo.sho is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
+}
+
+TEST_F(CliTest, InfoCountsTheDemo) {
+  const CliRun r = Cli({"info", kDemo});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Title: Pyxaro Demo Show\n"), std::string::npos);
+  EXPECT_NE(r.out.find("Last step: 32\n"), std::string::npos);
+  for (const char* line : {"Formations: ", "People: ", "Places: ", "Step instructions: ", "Comments: ", "Songs: "})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+// The demo has what it promises: every kind of formation at steps 0, 8, 16 and 32, at least
+// 24 people of several groups standing on them, a step instruction, a comment and a song.
+TEST_F(CliTest, DemoShowsEveryKindOfFormation) {
+  const json d = Dump(kDemo);
+  std::set<int> kinds, steps, groups;
+  bool block = false;
+  for (const auto& f : d["m_formations"]) {
+    kinds.insert(f["m_nShape"].get<int>());
+    steps.insert(f["m_nStep"].get<int>());
+    block = block || f["m_bBlock"] == 1;
+  }
+  for (int kind : {SHAPE_RECTANGLE, SHAPE_ELLIPSE, SHAPE_LINE, SHAPE_POLYGON, SHAPE_CURVE, SHAPE_ARC})
+    EXPECT_TRUE(kinds.count(kind)) << kind;
+  EXPECT_TRUE(block);
+  EXPECT_EQ(steps, (std::set<int>{0, 8, 16, 32}));
+  EXPECT_GE(d["m_people"].size(), 24u);
+  size_t insts = 0;
+  for (const auto& p : d["m_people"]) {
+    groups.insert(p["m_nGroup"].get<int>());
+    EXPECT_FALSE(p["m_places"].empty()) << p["m_strName"];
+    insts += p["m_stepInsts"].size();
+  }
+  EXPECT_GE(groups.size(), 3u);
+  EXPECT_GE(insts, 1u);
+  EXPECT_EQ(d["m_comments"].size(), 1u);
+  EXPECT_EQ(d["m_songs"].size(), 1u);
+}
+
+// A small show made here, so every dumped value is known.
+TEST_F(CliTest, DumpShapeAndValues) {
+  CPxDoc doc;
+  doc.m_strTitle = "Caf\xE9 \x80";  // Windows-1252 e-acute and euro sign
+  doc.m_comments = {"4 na\xEFve"};
+  doc.m_strSymbolBitmapFile[GROUP_DRUMS] = "drum.bmp";
+  doc.m_crField = 0x00336699;
+  doc.m_bBoldLines = 1;
+  auto f = std::make_unique<CDrawRect>(CRect{10, 20, 30, 40});
+  f->m_strName = "Box";
+  f->m_logpen = LOGPEN{2, CPoint{3, 4}, 0x0000FF};
+  f->m_logbrush = LOGBRUSH{0, 0x00FF00, 0};
+  CFormation* box = doc.AddFormation(std::move(f));
+  box->ResizeSlots(2);
+  auto poly = std::make_unique<CDrawPoly>();
+  poly->SetPoints({{1, 2}, {3, 4}});
+  doc.AddFormation(std::move(poly));
+  auto person = std::make_unique<CPerson>();
+  person->m_nNumber = 7;
+  person->m_nGroup = GROUP_DRUMS;
+  person->SetHeight("61.5");
+  auto place = std::make_unique<CPlace>();
+  place->m_nFormationID = 1;
+  place->m_nSlot = 1;
+  place->m_nMarchMode = MARCH_XY;
+  place->m_pFormation = box;
+  box->m_ppPlaces[1] = place.get();
+  person->m_places.push_back(std::move(place));
+  auto inst = std::make_unique<CStepInst>();
+  inst->m_nSteps = 4;
+  inst->m_dStepSize = 22.5;
+  person->m_stepInsts.push_back(std::move(inst));
+  doc.AddPerson(std::move(person));
+  ASSERT_TRUE(WriteShowFile(Path("small.sho"), doc).ok);
+
+  const json d = Dump(Path("small.sho"));
+  EXPECT_EQ(d["version"], json::array({1, 12}));
+  EXPECT_EQ(d["m_dStepSize"], 45.0);
+  EXPECT_EQ(d["m_crField"], 0x336699);
+  EXPECT_EQ(d["m_bBoldLines"], 1);
+  EXPECT_EQ(d["m_bShowHash1"], 1);
+  EXPECT_EQ(d["m_nTempo"], 300);
+  EXPECT_EQ(d["m_strTitle"], "Caf\xC3\xA9 \xE2\x82\xAC");  // UTF-8
+  EXPECT_EQ(d["m_comments"], json::array({"4 na\xC3\xAFve"}));
+  ASSERT_EQ(d["m_strSymbolBitmapFile"].size(), 8u);
+  EXPECT_EQ(d["m_strSymbolBitmapFile"][GROUP_DRUMS], "drum.bmp");
+  EXPECT_EQ(d["m_strSymbolBitmapFile"][0], "");
+  EXPECT_TRUE(d["m_songs"].is_array());
+
+  ASSERT_EQ(d["m_formations"].size(), 2u);
+  const json& fb = d["m_formations"][0];
+  EXPECT_EQ(fb["class"], "CDrawRect");
+  EXPECT_EQ(fb["m_nVersion"], 5);
+  EXPECT_EQ(fb["m_strName"], "Box");
+  EXPECT_EQ(fb["m_rcBase"], json::array({10, 20, 30, 40}));
+  EXPECT_EQ(fb["m_logpen"], (json{{"style", 2}, {"width", {3, 4}}, {"color", 255}}));
+  EXPECT_EQ(fb["m_logbrush"], (json{{"style", 0}, {"color", 0xFF00}, {"hatch", 0}}));
+  EXPECT_EQ(fb["slots"], json::parse("[null, 7]"));
+  for (const char* key : {"m_ptPivot", "m_ptArcStart", "m_ptArcEnd"}) EXPECT_EQ(fb[key].size(), 2u) << key;
+  for (const char* key : {"m_dRotation", "m_dSkew", "m_nCurveRepeat", "m_bArrow", "m_nExtra", "m_nEndStep"})
+    EXPECT_TRUE(fb.contains(key)) << key;
+  const json& fp = d["m_formations"][1];
+  EXPECT_EQ(fp["class"], "CDrawPoly");
+  EXPECT_EQ(fp["vertices"], json::parse("[[1, 2], [3, 4]]"));
+  EXPECT_EQ(fp["slots"], json::array());
+
+  ASSERT_EQ(d["m_people"].size(), 1u);
+  const json& p = d["m_people"][0];
+  EXPECT_EQ(p["class"], "CPerson");
+  EXPECT_EQ(p["m_nNumber"], 7);
+  EXPECT_EQ(p["personVersion"], 1);
+  EXPECT_EQ(p["position"].size(), 2u);
+  EXPECT_EQ(p["m_nGroup"], GROUP_DRUMS);
+  EXPECT_EQ(p["m_strHeight"], "61.5");
+  EXPECT_EQ(p["m_nHeight2"], 123);
+  ASSERT_EQ(p["m_places"].size(), 1u);
+  EXPECT_EQ(p["m_places"][0]["m_nMarchMode"], MARCH_XY);
+  EXPECT_EQ(p["m_places"][0]["m_nSlot"], 1);
+  for (const char* key : {"m_nStep", "m_bAnchor", "m_bStartClockwise", "m_nWaitAfter", "m_ptSpot", "m_bFlex", "m_bSimple"})
+    EXPECT_TRUE(p["m_places"][0].contains(key)) << key;
+  ASSERT_EQ(p["m_stepInsts"].size(), 1u);
+  EXPECT_EQ(p["m_stepInsts"][0]["m_nSteps"], 4);
+  EXPECT_EQ(p["m_stepInsts"][0]["m_dStepSize"], 22.5);
+}
+
+}  // namespace
+}  // namespace px

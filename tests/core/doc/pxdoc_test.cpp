@@ -1,0 +1,260 @@
+// The document's own operations: numbering, ordering, step queries, links and parking.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/doc/pxdoc.h"
+
+namespace px {
+namespace {
+
+// Appends a formation with a given step and number, bypassing AddFormation's rules.
+CFormation* Put(CPxDoc& doc, int step, int number) {
+  auto f = std::make_unique<CFormation>();
+  f->m_nStep = step;
+  f->m_nNumber = number;
+  doc.m_formations.push_back(std::move(f));
+  return doc.m_formations.back().get();
+}
+
+CPerson* PutPerson(CPxDoc& doc, int id, const std::string& name = "") {
+  auto p = std::make_unique<CPerson>();
+  p->m_nNumber = id;
+  p->m_strName = name;
+  p->m_pDocument = &doc;
+  doc.m_people.push_back(std::move(p));
+  return doc.m_people.back().get();
+}
+
+// A place of `person` in `slot` of `f`, linked both ways.
+CPlace* Stand(CPerson* person, CFormation* f, int slot) {
+  auto place = std::make_unique<CPlace>();
+  place->m_nStep = f->m_nStep;
+  place->m_nSlot = slot;
+  place->m_pFormation = f;
+  place->m_pPerson = person;
+  if (f->m_nPlaces <= slot) f->ResizeSlots(slot + 1);
+  f->m_ppPlaces[static_cast<size_t>(slot)] = place.get();
+  person->m_places.push_back(std::move(place));
+  return person->m_places.back().get();
+}
+
+std::vector<int> Numbers(const CPxDoc& doc) {
+  std::vector<int> n;
+  for (const auto& f : doc.m_formations) n.push_back(f->m_nNumber);
+  return n;
+}
+
+TEST(PxDoc, NewShowDefaults) {
+  CPxDoc doc;
+  EXPECT_TRUE(doc.m_formations.empty());
+  EXPECT_TRUE(doc.m_people.empty());
+  EXPECT_EQ(doc.m_nCurrentStep, 0);
+  EXPECT_EQ(doc.m_nLastStep, 0);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(doc.m_dStepSize, 45.0);
+  EXPECT_EQ(doc.m_dInterval, 90.0);
+  EXPECT_EQ(doc.m_nTempo, 300);
+  EXPECT_EQ(doc.m_nPersonSize, 24);
+  EXPECT_EQ(doc.m_n3DHeight, 1200);
+  EXPECT_EQ(doc.m_n3DDepth, 1700);
+  EXPECT_EQ(doc.m_nIdPosition, 3);
+  EXPECT_EQ(doc.m_nPrintRange, 2);
+  EXPECT_EQ(doc.m_crSelectedFormation, 0x00FF00u);
+  EXPECT_EQ(doc.m_crLines2, 0x828282u);
+  EXPECT_EQ(doc.m_crPastFormation, 0x969696u);
+  EXPECT_EQ(doc.m_dFieldHeight, 3780.0);
+  EXPECT_FALSE(doc.m_bCustomBitmaps);
+  for (int g = 0; g < GROUP_COUNT; ++g) ASSERT_NE(doc.m_pSymbolBitmaps[static_cast<size_t>(g)], nullptr);
+  // Brass and Horns share their picture.
+  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_BRASS]->resourceId, 147);
+  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_HORNS]->resourceId, 147);
+  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_WOODWINDS]->resourceId, 146);
+}
+
+TEST(PxDoc, AddFormationTakesTheFirstFreeNumberAndKeepsStepOrder) {
+  CPxDoc doc;
+  doc.m_dInterval = 60.0;
+  Put(doc, 0, 1);
+  Put(doc, 8, 2);
+  Put(doc, 8, 4);
+  // Three formations: count + 1 = 4 is taken, so the new one is 5.
+  doc.SetCurrentStep(8);
+  CFormation* added = doc.AddFormation(std::make_unique<CDrawRect>());
+  EXPECT_EQ(added->m_nNumber, 5);
+  EXPECT_EQ(added->m_nStep, 8);
+  EXPECT_EQ(added->m_dInterval, 60.0);
+  EXPECT_EQ(added->m_pDocument, &doc);
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2, 4, 5}));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.m_nLastStep, 8);
+
+  // Number 3 is free (count + 1 = 5 is taken, 6 is not): 6 goes after 5 at step 8, before
+  // a later step, and an earlier step goes before both.
+  Put(doc, 16, 7);
+  doc.SetCurrentStep(8);
+  EXPECT_EQ(doc.AddFormation(std::make_unique<CFormation>())->m_nNumber, 6);
+  doc.SetCurrentStep(4);
+  EXPECT_EQ(doc.AddFormation(std::make_unique<CFormation>())->m_nNumber, 8);
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 8, 2, 4, 5, 6, 7}));
+  doc.SetCurrentStep(24);
+  doc.AddFormation(std::make_unique<CFormation>());
+  EXPECT_EQ(doc.m_nLastStep, 24);
+  EXPECT_EQ(doc.m_formations.back()->m_nStep, 24);
+}
+
+TEST(PxDoc, AddFormationBeforeAHigherNumberAtTheSameStep) {
+  CPxDoc doc;
+  Put(doc, 8, 9);  // number 9 at step 8; the new one gets 2 and goes before it
+  doc.SetCurrentStep(8);
+  doc.AddFormation(std::make_unique<CFormation>());
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{2, 9}));
+}
+
+TEST(PxDoc, StepQueries) {
+  CPxDoc doc;
+  for (int step : {3, 8, 12}) Put(doc, step, step);
+  EXPECT_EQ(doc.NextFormationStep(5, false), 8);
+  EXPECT_EQ(doc.NextFormationStep(8, false), 12);
+  EXPECT_EQ(doc.NextFormationStep(8, true), 8);
+  EXPECT_EQ(doc.NextFormationStep(9, true), 12);
+  EXPECT_EQ(doc.NextFormationStep(12, false), -1);
+  EXPECT_EQ(doc.NextFormationStep(0, false), 3);
+  doc.SetCurrentStep(3);
+  EXPECT_EQ(doc.NextFormationStep(-1, true), 3);
+  EXPECT_EQ(doc.NextFormationStep(-1, false), 8);
+
+  EXPECT_TRUE(doc.HasFormationAtStep(-1));
+  EXPECT_TRUE(doc.HasFormationAtStep(12));
+  EXPECT_FALSE(doc.HasFormationAtStep(4));
+  EXPECT_TRUE(doc.HasFormationBetween(4, 8));   // inclusive at the end
+  EXPECT_TRUE(doc.HasFormationBetween(12, 20));  // inclusive at the start
+  EXPECT_FALSE(doc.HasFormationBetween(4, 7));
+  EXPECT_FALSE(doc.HasFormationBetween(13, 50000));
+}
+
+TEST(PxDoc, LastStepIsTheLaterOfFormationsAndSongEnds) {
+  CPxDoc doc;
+  doc.m_nLastStep = 99;
+  doc.RecalcLastStep();
+  EXPECT_EQ(doc.m_nLastStep, 0);
+  Put(doc, 16, 1);
+  doc.m_songs = {"0000    0032    a.mid"};
+  doc.RecalcLastStep();
+  EXPECT_EQ(doc.m_nLastStep, 32);
+  doc.m_songs = {"0004    0008    a.mid", "0002    0010    b.mid"};
+  doc.RecalcLastStep();
+  EXPECT_EQ(doc.m_nLastStep, 16);
+  // A damaged song line cannot overflow the sum or stretch the show past the file's limit.
+  doc.m_songs = {"2147483647    2147483647    huge.mid"};
+  doc.RecalcLastStep();
+  EXPECT_EQ(doc.m_nLastStep, 65535);
+}
+
+TEST(PxDoc, CommentAtStepMatchesTheLeadingNumber) {
+  CPxDoc doc;
+  doc.m_comments = {"80 wrong step", "8 Horns up", "8 second one", "12", "x 8 no number", "16 two  spaces"};
+  EXPECT_EQ(doc.CommentAtStep(8), "Horns up");
+  EXPECT_EQ(doc.CommentAtStep(80), "wrong step");
+  EXPECT_EQ(doc.CommentAtStep(12), "");
+  EXPECT_EQ(doc.CommentAtStep(16), "two  spaces");  // what follows the first space
+  EXPECT_EQ(doc.CommentAtStep(9), "");
+}
+
+TEST(PxDoc, RenumberFormationsWritesTheNewNumbersIntoPlaces) {
+  CPxDoc doc;
+  CFormation* a = Put(doc, 0, 7);
+  CFormation* b = Put(doc, 8, 3);
+  CPerson* p = PutPerson(doc, 1);
+  CPerson* q = PutPerson(doc, 2);
+  CPlace* pa = Stand(p, a, 0);
+  CPlace* pb = Stand(p, b, 0);
+  CPlace* qb = Stand(q, b, 1);
+  pa->m_nFormationID = 7;
+  pb->m_nFormationID = qb->m_nFormationID = 3;
+  doc.RenumberFormations();
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2}));
+  EXPECT_EQ(pa->m_nFormationID, 1);
+  EXPECT_EQ(pb->m_nFormationID, 2);
+  EXPECT_EQ(qb->m_nFormationID, 2);
+}
+
+TEST(PxDoc, RenumberPeopleByPositionIntoTheirPlaces) {
+  CPxDoc doc;
+  CFormation* f = Put(doc, 0, 1);
+  CPerson* p = PutPerson(doc, 40);
+  CPerson* q = PutPerson(doc, 7);
+  CPlace* pp = Stand(p, f, 0);
+  CPlace* qp = Stand(q, f, 1);
+  doc.RenumberPeople();
+  EXPECT_EQ(p->m_nNumber, 1);
+  EXPECT_EQ(q->m_nNumber, 2);
+  EXPECT_EQ(pp->m_nPersonID, 1);
+  EXPECT_EQ(qp->m_nPersonID, 2);
+}
+
+TEST(PxDoc, SortPeopleByIdIsStable) {
+  CPxDoc doc;
+  PutPerson(doc, 3, "a");
+  PutPerson(doc, 1, "b");
+  PutPerson(doc, 3, "c");
+  PutPerson(doc, 2, "d");
+  PutPerson(doc, 1, "e");
+  doc.SortPeopleById();
+  std::string order;
+  for (const auto& p : doc.m_people) order += p->m_strName;
+  EXPECT_EQ(order, "bedac");
+}
+
+TEST(PxDoc, LookupsAndTheNextFreePersonId) {
+  CPxDoc doc;
+  EXPECT_EQ(doc.NextFreePersonId(), 1);
+  PutPerson(doc, 1);
+  PutPerson(doc, 4);
+  CPerson* five = PutPerson(doc, 5);
+  // Starts at count + 1 = 4; 4 and 5 are taken.
+  EXPECT_EQ(doc.NextFreePersonId(), 6);
+  EXPECT_EQ(doc.FindPerson(5), five);
+  EXPECT_EQ(doc.FindPerson(2), nullptr);
+  PutPerson(doc, 9);
+  EXPECT_EQ(doc.NextFreePersonId(), 6);  // count + 1 = 5 taken, 6 free
+
+  CFormation* f = Put(doc, 0, 3);
+  Put(doc, 4, 3);
+  EXPECT_EQ(doc.FindFormation(3), f);  // the first with that number
+  EXPECT_EQ(doc.FindFormation(1), nullptr);
+}
+
+TEST(PxDoc, RemovingAFormationTakesItsPlacesAndTellsTheViews) {
+  struct View : DocViewObserver {
+    std::vector<const CFormation*> removed;
+    void OnObjectRemoved(const CFormation* object) override { removed.push_back(object); }
+  } view;
+  CPxDoc doc;
+  doc.AddView(&view);
+  CFormation* a = Put(doc, 0, 1);
+  CFormation* b = Put(doc, 12, 2);
+  CPerson* p = PutPerson(doc, 1);
+  Stand(p, a, 0);
+  Stand(p, b, 0);
+  doc.m_selectedFormations = {b};
+  doc.RecalcLastStep();
+  doc.RemoveFormation(b);
+  EXPECT_EQ(doc.m_formations.size(), 1u);
+  EXPECT_EQ(doc.m_nLastStep, 0);
+  ASSERT_EQ(p->m_places.size(), 1u);
+  EXPECT_EQ(p->m_places[0]->m_pFormation, a);
+  EXPECT_TRUE(doc.m_selectedFormations.empty());
+  EXPECT_EQ(view.removed, (std::vector<const CFormation*>{b}));
+  EXPECT_TRUE(doc.IsModified());
+
+  const CPlace* gone = p->m_places[0].get();
+  doc.RemovePerson(p);
+  EXPECT_TRUE(doc.m_people.empty());
+  // No slot keeps a pointer to the deleted place.
+  EXPECT_EQ(std::count(a->m_ppPlaces.begin(), a->m_ppPlaces.end(), gone), 0);
+  EXPECT_EQ(view.removed.size(), 2u);
+}
+
+}  // namespace
+}  // namespace px

@@ -1,0 +1,275 @@
+#include "core/doc/show_builder.h"
+
+namespace px::test {
+
+Bytes ShowBytes(const DocSpec& d) {
+  const int v = d.version > 12 ? 12 : d.version;
+  Bytes b;
+  b.Word(d.major).Word(d.version);                  // rows 1, 2
+  b.Double(45.0).Double(90.0).Double(90.0);         // rows 3-5: step size, interval, snap
+  b.Dword(0x00FF00).Dword(0xFFFFFF);                // rows 6, 7: selected formation, flag
+  b.Dword(0x969696).Dword(0x969696);                // rows 8, 9: future, past formation
+  b.Dword(0xFFFFFF).Dword(d.crLines8);              // rows 10, 11: field, lines 8
+  b.Dword(0).Dword(0).Dword(0);                     // rows 12-14: ID numbers, formation, person
+  b.Word(1).Word(300).Word(0).Word(0).Word(1);      // rows 15-19
+  b.Word(0).Word(0).Word(0).Word(0).Word(0).Word(0);  // rows 20-25
+  b.Word(static_cast<std::uint16_t>(d.vertical4));  // row 26
+  b.Word(1).Word(1).Word(1).Word(0).Word(1);        // rows 27-31
+  b.Word(static_cast<std::uint16_t>(d.currentStep));  // row 32
+  b.Word(0).Word(1).Word(3).Word(50);               // rows 33-36
+  b.Word(1200).Word(1700).Word(1).Word(24).Word(2);  // rows 37-41
+  b.Word(1);                                        // row 42: directional indicators
+  for (int row = 43; row <= 49; ++row) b.Word(0);   // rows 43-49
+  b.Word(1).Word(1).Word(0);                        // rows 50-52
+  b.Append(d.formations).Append(d.people);          // rows 53, 54
+  b.Word(static_cast<std::uint16_t>(d.comments.size()));  // row 55
+  for (const auto& c : d.comments) b.Str(c);
+  b.Word(static_cast<std::uint16_t>(d.songs.size()));  // row 56
+  for (const auto& s : d.songs) b.Str(s);
+  for (int i = 0; i < 8; ++i) b.Byte(0);            // row 57: bitmap files
+  b.Word(0);                                        // row 58: MIDI device
+  if (v >= 2) b.Word(50);                           // row 59
+  if (v >= 3) b.Word(36).Word(36);                  // row 60
+  if (v >= 4) b.Word(1);                            // row 61
+  if (v >= 5) {                                     // row 62; the title is the last string
+    for (int i = 0; i < 7; ++i) b.Byte(0);
+    b.Str(d.title);
+  }
+  if (v >= 6) b.Dword(0xFFFFFF);                    // row 63
+  if (v >= 7) b.Word(static_cast<std::uint16_t>(d.vertical1));  // row 64
+  if (v >= 8) b.Double(d.fieldWidth).Double(d.fieldHeight);     // row 65
+  if (v >= 9) {
+    b.Double(1260.0).Double(2520.0);                // row 66
+    for (int i = 0; i < 8; ++i) b.Word(0);          // rows 67, 68
+    b.Dword(0x414141).Dword(0x828282).Dword(0xC8C8C8).Dword(0);  // row 69
+    b.Word(0);                                      // row 70
+  }
+  if (v >= 10) b.Word(1).Word(1);                   // row 71
+  if (v >= 11) b.Word(0);                           // row 72
+  if (v >= 12) b.Word(0);                           // row 73
+  return b;
+}
+
+Bytes FormationData(const FormationSpec& f) {
+  const bool words = f.version == 0;
+  auto coord = [&](Bytes& b, int value) {
+    if (words)
+      b.Word(static_cast<std::uint16_t>(value));
+    else
+      b.Long(value);
+  };
+  auto point = [&](Bytes& b, Pt p) {
+    coord(b, p.x);
+    coord(b, p.y);
+  };
+  Bytes b;
+  b.Word(static_cast<std::uint16_t>(f.version)).Str(f.name).Str(f.note);
+  for (int w : {f.shape, f.spread, f.scaleToFit, f.scaleToInterval, f.step, f.endStep, f.number, f.extra,
+                f.places, f.spare})
+    b.Word(static_cast<std::uint16_t>(w));
+  for (int c : f.rect) coord(b, c);
+  point(b, f.pivot);
+  b.Double(f.interval).Double(f.rotation).Double(f.arcStart).Double(f.arcEnd);
+  point(b, f.arcStartPt);
+  point(b, f.arcEndPt);
+  b.Double(f.skew);
+  b.Word(static_cast<std::uint16_t>(f.reverse)).Word(static_cast<std::uint16_t>(f.block));
+  b.Word(static_cast<std::uint16_t>(f.rows));
+  coord(b, f.penStyle);
+  point(b, f.penWidth);
+  b.Dword(f.penColor);
+  b.Long(f.brushStyle).Dword(f.brushColor);
+  if (!words) b.Long(f.brushHatch);
+  b.Word(static_cast<std::uint16_t>(f.nPoints)).Word(static_cast<std::uint16_t>(f.nAlloc));
+  if (f.nAlloc != 0 && f.nPoints > 0)
+    for (const Pt& p : f.points) point(b, p);
+  if (f.version >= 2) b.Word(static_cast<std::uint16_t>(f.point));
+  if (f.version >= 3) b.Word(static_cast<std::uint16_t>(f.fill));
+  if (f.version >= 4) b.Word(static_cast<std::uint16_t>(f.arrow));
+  if (f.version >= 5) b.Word(static_cast<std::uint16_t>(f.curveRepeat));
+  return b;
+}
+
+Bytes PlaceData(const PlaceSpec& p) {
+  Bytes b;
+  for (int w : {p.version, p.step, p.march, p.anchor, p.reverse, p.cw, p.endCw, p.startCw, p.formationId, p.slot,
+                p.waitBefore, p.waitAfter})
+    b.Word(static_cast<std::uint16_t>(w));
+  if (p.version == 0)
+    b.Word(static_cast<std::uint16_t>(p.spot.x)).Word(static_cast<std::uint16_t>(p.spot.y));
+  else
+    b.Point(p.spot.x, p.spot.y);
+  if (p.version >= 2) b.Word(static_cast<std::uint16_t>(p.flex));
+  if (p.version >= 3) b.Word(static_cast<std::uint16_t>(p.simple));
+  return b;
+}
+
+Bytes StepInstData(const StepInstSpec& s) {
+  Bytes b;
+  b.Word(1);
+  for (int w : {s.count, s.towardStands, s.awayFromStands, s.towardRight, s.towardLeft, s.steps})
+    b.Word(static_cast<std::uint16_t>(w));
+  return b.Double(s.stepSize);
+}
+
+Bytes PersonData(const PersonSpec& p) {
+  Bytes b = FormationData(p.base);
+  b.Word(static_cast<std::uint16_t>(p.version));
+  if (p.version == 0)
+    b.Word(static_cast<std::uint16_t>(p.position.x)).Word(static_cast<std::uint16_t>(p.position.y));
+  else
+    b.Point(p.position.x, p.position.y);
+  b.Append(p.places).Append(p.stepInsts);
+  b.Word(static_cast<std::uint16_t>(p.group)).Str(p.height).Word(0);
+  return b;
+}
+
+Bytes PlaceList(int count, std::uint16_t classIndex) {
+  Bytes b;
+  b.Word(static_cast<std::uint16_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (i == 0)
+      b.NewClass("CPlace");
+    else
+      b.Word(static_cast<std::uint16_t>(0x8000 | classIndex));
+    b.Append(PlaceData({.step = i, .formationId = 0}));
+  }
+  return b;
+}
+
+}  // namespace px::test
+
+#include <gtest/gtest.h>
+
+namespace px::test {
+namespace {
+
+CPoint ToPoint(Pt p) { return CPoint{p.x, p.y}; }
+
+// What a coordinate reads back as: version 0 stores WORDs, read zero-extended.
+int Coord(int value, bool words) { return words ? (value & 0xFFFF) : value; }
+CPoint Coord(Pt p, bool words) { return CPoint{Coord(p.x, words), Coord(p.y, words)}; }
+
+}  // namespace
+
+void Apply(const FormationSpec& s, CFormation& f) {
+  f.m_strName = s.name;
+  f.m_strNote = s.note;
+  f.m_nShape = s.shape;
+  f.m_bSpread = s.spread;
+  f.m_bScaleToFit = s.scaleToFit;
+  f.m_bScaleToInterval = s.scaleToInterval;
+  f.m_nStep = s.step;
+  f.m_nEndStep = s.endStep;
+  f.m_nNumber = s.number;
+  f.m_nExtra = s.extra;
+  f.ResizeSlots(s.places);
+  f.m_nSpare = s.spare;
+  f.m_rcBase = CRect{s.rect[0], s.rect[1], s.rect[2], s.rect[3]};
+  f.m_ptPivot = f.m_ptPivotSaved = ToPoint(s.pivot);
+  f.m_dInterval = s.interval;
+  f.m_dRotation = s.rotation;
+  f.m_dArcStart = s.arcStart;
+  f.m_dArcEnd = s.arcEnd;
+  f.m_ptArcStart = ToPoint(s.arcStartPt);
+  f.m_ptArcEnd = ToPoint(s.arcEndPt);
+  f.m_dSkew = s.skew;
+  f.m_bReverse = s.reverse;
+  f.m_bBlock = s.block;
+  f.m_nRows = s.rows;
+  f.m_logpen = LOGPEN{s.penStyle, ToPoint(s.penWidth), s.penColor};
+  f.m_logbrush = LOGBRUSH{s.brushStyle, s.brushColor, s.brushHatch};
+  f.m_nPoints = s.nPoints;
+  f.m_nAllocPoints = s.nAlloc;
+  f.m_pPoints.clear();
+  for (const Pt& p : s.points) f.m_pPoints.push_back(ToPoint(p));
+  f.m_bPoint = s.point;
+  f.m_bFill = s.fill;
+  f.m_bArrow = s.arrow;
+  f.m_nCurveRepeat = s.curveRepeat;
+}
+
+void Apply(const PlaceSpec& s, CPlace& p) {
+  p.m_nStep = s.step;
+  p.m_nMarchMode = s.march;
+  p.m_bAnchor = s.anchor;
+  p.m_bReverse = s.reverse;
+  p.m_bClockwise = s.cw;
+  p.m_bEndClockwise = s.endCw;
+  p.m_bStartClockwise = s.startCw;
+  p.m_nFormationID = s.formationId;
+  p.m_nSlot = s.slot;
+  p.m_nWaitBefore = s.waitBefore;
+  p.m_nWaitAfter = s.waitAfter;
+  p.m_ptSpot = ToPoint(s.spot);
+  p.m_bFlex = s.flex;
+  p.m_bSimple = s.simple;
+}
+
+void ExpectRead(const FormationSpec& s, const CFormation& f) {
+  const bool w = s.version == 0;
+  EXPECT_EQ(f.m_nVersion, s.version);
+  EXPECT_EQ(f.m_strName, s.name);
+  EXPECT_EQ(f.m_strNote, s.note);
+  EXPECT_EQ(f.m_nShape, s.shape);
+  EXPECT_EQ(f.m_bSpread, s.spread);
+  EXPECT_EQ(f.m_bScaleToFit, s.scaleToFit);
+  EXPECT_EQ(f.m_bScaleToInterval, s.scaleToInterval);
+  EXPECT_EQ(f.m_nStep, s.step);
+  EXPECT_EQ(f.m_nEndStep, s.endStep);
+  EXPECT_EQ(f.m_nNumber, s.number);
+  EXPECT_EQ(f.m_nExtra, s.extra);
+  EXPECT_EQ(f.m_nPlaces, s.places);
+  EXPECT_EQ(f.m_ppPlaces.size(), static_cast<size_t>(s.places));
+  EXPECT_EQ(f.m_nSpare, s.spare);
+  EXPECT_EQ(f.m_rcBase, (CRect{Coord(s.rect[0], w), Coord(s.rect[1], w), Coord(s.rect[2], w), Coord(s.rect[3], w)}));
+  EXPECT_EQ(f.m_ptPivot, Coord(s.pivot, w));
+  EXPECT_EQ(f.m_ptPivotSaved, Coord(s.pivot, w));
+  EXPECT_EQ(f.m_dInterval, s.interval);
+  EXPECT_EQ(f.m_dRotation, s.rotation);
+  EXPECT_EQ(f.m_dArcStart, s.arcStart);
+  EXPECT_EQ(f.m_dArcEnd, s.arcEnd);
+  EXPECT_EQ(f.m_ptArcStart, Coord(s.arcStartPt, w));
+  EXPECT_EQ(f.m_ptArcEnd, Coord(s.arcEndPt, w));
+  EXPECT_EQ(f.m_dSkew, s.skew);
+  EXPECT_EQ(f.m_bReverse, s.reverse);
+  EXPECT_EQ(f.m_bBlock, s.block);
+  EXPECT_EQ(f.m_nRows, s.rows);
+  EXPECT_EQ(f.m_logpen.lopnStyle, Coord(s.penStyle, w));
+  EXPECT_EQ(f.m_logpen.lopnWidth, Coord(s.penWidth, w));
+  EXPECT_EQ(f.m_logpen.lopnColor, s.penColor);
+  EXPECT_EQ(f.m_logbrush.lbStyle, s.brushStyle != 0 ? 1 : 0);
+  EXPECT_EQ(f.m_logbrush.lbColor, s.brushColor);
+  if (!w) {
+    EXPECT_EQ(f.m_logbrush.lbHatch, s.brushHatch);
+  }
+  EXPECT_EQ(f.m_nAllocPoints, s.nAlloc);
+  if (s.nAlloc != 0 && s.nPoints > 0) {
+    ASSERT_EQ(f.m_nPoints, s.nPoints);
+    ASSERT_GE(f.m_pPoints.size(), s.points.size());
+    for (size_t i = 0; i < s.points.size(); ++i) EXPECT_EQ(f.m_pPoints[i], Coord(s.points[i], w)) << "vertex " << i;
+  }
+  EXPECT_EQ(f.m_bPoint, s.version >= 2 ? (s.point != 0 ? 1 : 0) : 0);
+  EXPECT_EQ(f.m_bFill, s.version >= 3 ? (s.fill != 0 ? 1 : 0) : 0);
+  EXPECT_EQ(f.m_bArrow, s.version >= 4 ? (s.arrow != 0 ? 1 : 0) : 0);
+  EXPECT_EQ(f.m_nCurveRepeat, s.version >= 5 ? s.curveRepeat : 1);
+}
+
+void ExpectRead(const PlaceSpec& s, const CPlace& p) {
+  EXPECT_EQ(p.m_nStep, s.step);
+  EXPECT_EQ(p.m_nMarchMode, s.march);
+  EXPECT_EQ(p.m_bAnchor, s.anchor);
+  EXPECT_EQ(p.m_bReverse, s.reverse);
+  EXPECT_EQ(p.m_bClockwise, s.cw);
+  EXPECT_EQ(p.m_bEndClockwise, s.endCw);
+  EXPECT_EQ(p.m_bStartClockwise, s.startCw);
+  EXPECT_EQ(p.m_nFormationID, s.formationId);
+  EXPECT_EQ(p.m_nSlot, s.slot);
+  EXPECT_EQ(p.m_nWaitBefore, s.waitBefore);
+  EXPECT_EQ(p.m_nWaitAfter, s.waitAfter);
+  EXPECT_EQ(p.m_ptSpot, Coord(s.spot, s.version == 0));
+  EXPECT_EQ(p.m_bFlex, s.version >= 2 ? (s.flex != 0 ? 1 : 0) : 0);
+  EXPECT_EQ(p.m_bSimple, s.version >= 3 ? (s.simple != 0 ? 1 : 0) : 1);
+}
+
+}  // namespace px::test

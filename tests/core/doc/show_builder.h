@@ -1,0 +1,98 @@
+#pragma once
+// Hand-written show files: the document fields and the record data in the order of the
+// file layout, with every version branch, for reading tests and golden bytes.
+#include <string>
+#include <vector>
+
+#include "core/doc/byte_builder.h"
+#include "core/formation/formation.h"
+#include "core/people/place.h"
+
+namespace px::test {
+
+struct Pt {
+  int x = 0, y = 0;
+};
+
+// The show-wide fields; defaults are those of a new show.
+struct DocSpec {
+  std::uint16_t major = 1;
+  std::uint16_t version = 12;
+  std::uint32_t crLines8 = 0x000000;
+  int vertical4 = 0;
+  int vertical1 = 0;
+  int currentStep = 0;
+  double fieldWidth = 7200.0, fieldHeight = 3780.0;
+  std::string title;
+  std::vector<std::string> comments, songs;
+  Bytes formations = Bytes().Word(0);  // the list with its count
+  Bytes people = Bytes().Word(0);
+};
+Bytes ShowBytes(const DocSpec& d);
+
+// Formation record data (after its tag), rows 1 to 34 for record version `version`.
+struct FormationSpec {
+  int version = 5;
+  std::string name = "F", note;
+  int shape = 0, spread = 1, scaleToFit = 0, scaleToInterval = 0;
+  int step = 0, endStep = 0, number = 1, extra = 0, places = 0, spare = 0;
+  int rect[4] = {100, 200, 300, 400};
+  Pt pivot{200, 300};
+  double interval = 90.0, rotation = 0.0, arcStart = 0.0, arcEnd = 3.0;
+  Pt arcStartPt{-999, 0}, arcEndPt{-999, 0};
+  double skew = 0.0;
+  int reverse = 0, block = 0, rows = 4;
+  int penStyle = 6;
+  Pt penWidth{1, 1};
+  std::uint32_t penColor = 0;
+  int brushStyle = 1;
+  std::uint32_t brushColor = 0xC0C0C0;
+  int brushHatch = 0;
+  int nPoints = 0, nAlloc = 0;
+  std::vector<Pt> points;
+  int point = 0, fill = 0, arrow = 0, curveRepeat = 6;
+};
+Bytes FormationData(const FormationSpec& f);
+
+struct PlaceSpec {
+  int version = 3;
+  int step = 0, march = 0, anchor = 0, reverse = 0, cw = 0, endCw = 0, startCw = 0;
+  int formationId = 1, slot = 0, waitBefore = 0, waitAfter = 0;
+  Pt spot{-999, -999};
+  int flex = 0, simple = 1;
+};
+Bytes PlaceData(const PlaceSpec& p);
+
+struct StepInstSpec {
+  int count = 0, towardStands = 0, awayFromStands = 0, towardRight = 0, towardLeft = 0, steps = 0;
+  double stepSize = 45.0;
+};
+Bytes StepInstData(const StepInstSpec& s);
+
+// Person record data: the formation data, then the person's own rows. The lists carry
+// their counts and record tags.
+struct PersonSpec {
+  FormationSpec base;
+  int version = 1;
+  Pt position{-999, -999};
+  Bytes places = Bytes().Word(0);
+  Bytes stepInsts = Bytes().Word(0);
+  int group = 5;
+  std::string height = "60";
+};
+Bytes PersonData(const PersonSpec& p);
+
+// A list of `count` places of version 3 on no formation; the first one names the class, the
+// others refer to it by `classIndex`.
+Bytes PlaceList(int count, std::uint16_t classIndex);
+
+// Sets every stored member of a record to the spec, so writing tests do not depend on the
+// constructors' defaults; and checks every member read back from a file against the spec
+// (coordinates of version 0 zero-extended, brush style folded to 0 or 1, missing rows at
+// their version defaults).
+void Apply(const FormationSpec& spec, CFormation& f);
+void Apply(const PlaceSpec& spec, CPlace& p);
+void ExpectRead(const FormationSpec& spec, const CFormation& f);
+void ExpectRead(const PlaceSpec& spec, const CPlace& p);
+
+}  // namespace px::test
