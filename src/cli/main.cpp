@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/demo_show.h"
+#include "cli/play_command.h"
 #include "cli/positions_command.h"
 #include "cli/show_json.h"
 #include "cli/steps_cli.h"
@@ -96,6 +97,7 @@ const std::vector<Command>& Commands() {
       {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
       {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
        CmdPositions},
+      {"play", "play FILE [--from S] [--ticks N]   play the show headless, one step per tick", 1, CmdPlay},
   };
   return commands;
 }
