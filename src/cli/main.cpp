@@ -10,6 +10,7 @@
 #include "cli/play_command.h"
 #include "cli/positions_command.h"
 #include "cli/show_json.h"
+#include "cli/spots_command.h"
 #include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
@@ -98,6 +99,7 @@ const std::vector<Command>& Commands() {
       {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
        CmdPositions},
       {"play", "play FILE [--from S] [--ticks N]   play the show headless, one step per tick", 1, CmdPlay},
+      {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
   };
   return commands;
 }

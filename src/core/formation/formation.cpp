@@ -2,6 +2,7 @@
 #include "core/formation/formation.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/doc/pxdoc.h"
 #include "core/formation/formation_view.h"
@@ -149,6 +150,22 @@ void CFormation::RecalcSpots() {
   for (int slot = 0; slot < m_nPlaces; ++slot) {
     CPlace* place = m_ppPlaces[static_cast<size_t>(slot)];
     if (place && place->m_pPerson) place->m_pPerson->GetPosition(m_nStep, this, slot);
+  }
+}
+
+void CFormation::SetLineColor(COLORREF colour) {
+  m_logpen.lopnColor = colour;
+  if (m_pDocument) {
+    m_pDocument->UpdateAllViews();
+    m_pDocument->SetModifiedFlag();
+  }
+}
+
+void CFormation::SetFillColor(COLORREF colour) {
+  m_logbrush.lbColor = colour;
+  if (m_pDocument) {
+    m_pDocument->UpdateAllViews();
+    m_pDocument->SetModifiedFlag();
   }
 }
 

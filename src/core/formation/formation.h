@@ -105,6 +105,11 @@ class CFormation : public CObject {
   virtual int GetHandleCount() const;
   // Handle n (1-based) on the field.
   virtual CPoint GetHandle(int n) const;
+  // The cursor resource shown over handle n: the same sizing cursor for every handle.
+  virtual int GetHandleCursor(int n) const;
+  // Pen and prop-fill colours; both redraw all views and mark the document modified.
+  virtual void SetLineColor(COLORREF colour);
+  virtual void SetFillColor(COLORREF colour);
   // Not selected: 1 when the point lies in the defining rectangle, else 0. Selected: the
   // handle whose square contains the field point (vertices first), else 0.
   int HitTest(CPoint point, bool selected) const;

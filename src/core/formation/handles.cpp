@@ -9,6 +9,7 @@ namespace px {
 namespace {
 
 constexpr int kDefaultHandleSize = 36;
+constexpr int kHandleCursor = 126;
 
 int Mid(int a, int b) { return a + (b - a) / 2; }
 
@@ -36,6 +37,8 @@ CPoint CFormation::BaseHandle(int n) const {
 }
 
 int CFormation::GetHandleCount() const { return 8; }
+
+int CFormation::GetHandleCursor(int) const { return kHandleCursor; }
 
 CPoint CFormation::GetHandle(int n) const { return Transform(BaseHandle(n)); }
 

@@ -117,16 +117,16 @@ void CFormation::BuildArcOutline() {
     m_ptArcStart = startEntry;
     m_ptArcEnd = endEntry;
   } else if (!m_pOutline.empty()) {
-    // An end point dragged close to its end of the arc becomes that end exactly; one left
-    // far behind by a change of the rectangle snaps back onto the ellipse.
-    if (Distance(m_ptArcStart, m_pOutline.front()) >= ARC_SNAP_DISTANCE)
-      m_ptArcStart = startEntry;
-    else
-      m_pOutline.front() = m_ptArcStart;
-    if (Distance(m_ptArcEnd, m_pOutline.back()) >= ARC_SNAP_DISTANCE)
-      m_ptArcEnd = endEntry;
-    else
-      m_pOutline.back() = m_ptArcEnd;
+    // An end point left far behind by a change of the rectangle snaps back onto the ellipse.
+    if (Distance(m_ptArcStart, m_pOutline.front()) >= ARC_SNAP_DISTANCE) m_ptArcStart = startEntry;
+    if (Distance(m_ptArcEnd, m_pOutline.back()) >= ARC_SNAP_DISTANCE) m_ptArcEnd = endEntry;
+  }
+  // An end point close to its end of the arc becomes that end exactly. Doing this also for
+  // end points just set makes the outline the same on every rebuild, so an arc's people do
+  // not move when an unchanged arc is rebuilt (after loading, for one).
+  if (!m_pOutline.empty()) {
+    if (Distance(m_ptArcStart, m_pOutline.front()) < ARC_SNAP_DISTANCE) m_pOutline.front() = m_ptArcStart;
+    if (Distance(m_ptArcEnd, m_pOutline.back()) < ARC_SNAP_DISTANCE) m_pOutline.back() = m_ptArcEnd;
   }
   // An arc too short to hold a table entry still runs between its two end points, so its
   // people stand on it rather than in the corner of the field.

@@ -36,12 +36,13 @@ struct GrowthTable {
   }
 };
 
-// Moves the edge with the larger coordinate of one side by `by` (negative: shrink, never
-// beyond the side's size); a side shorter than kMinGrowingSide stays.
+// Moves the edge with the larger coordinate of one side by `by` (negative: shrink); a side
+// shorter than kMinGrowingSide stays. A shrink stops at kMinGrowingSide: a side shrunk to
+// nothing could never grow again, and the shape's vertices would all collapse into one.
 void ResizeSide(int& a, int& b, int by) {
   const int size = std::abs(b - a);
   if (size < kMinGrowingSide) return;
-  if (by < 0) by = -std::min(-by, size);
+  if (by < 0) by = -std::min(-by, size - kMinGrowingSide);
   (a > b ? a : b) += by;
 }
 

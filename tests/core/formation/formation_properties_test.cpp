@@ -1,0 +1,288 @@
+// The Formation / Prop Properties dialog model: loading, interlocks, OK checks and applying.
+#include <gtest/gtest.h>
+
+#include "core/formation/formation_properties.h"
+#include "formation_fixtures.h"
+
+namespace px {
+namespace {
+
+using test::AddRectShape;
+
+constexpr const char* kCaption = "Formation / Prop Properties";
+
+// A dialog whose every check passes.
+FormationProperties ValidDialog() {
+  FormationProperties d;
+  d.m_strWidth = "100";
+  d.m_strHeight = "50";
+  d.m_strInterval = "45.00";
+  return d;
+}
+
+std::string FirstRefusal(FormationProperties& d) {
+  const auto message = d.Validate();
+  if (!message) return "";
+  EXPECT_EQ(message->caption, kCaption);
+  return message->text;
+}
+
+TEST(FormationProperties, LoadsTheFormationsValues) {
+  CPxDoc doc;
+  CFormation* f = AddRectShape(doc, SHAPE_ELLIPSE, CRect{100, 200, 300, 500});
+  f->m_strName = "Circle";
+  f->m_nStep = 16;
+  f->m_dSkew = 0.125;
+  f->m_dRotation = -PI / 2;   // normalised: 270 degrees
+  f->m_dInterval = 91.0;
+  f->m_nEndStep = 40;
+  f->m_logbrush.lbStyle = BS_SOLID;
+  test::PutPeopleOn(doc, f, 7);
+
+  FormationProperties d;
+  d.m_nSides = 9;
+  d.LoadFrom(*f);
+  EXPECT_EQ(d.m_strName, "Circle");
+  EXPECT_EQ(d.m_nCount, 16);
+  EXPECT_EQ(d.m_strWidth, "100");     // 200 * 0.5
+  EXPECT_EQ(d.m_strHeight, "150");
+  EXPECT_EQ(d.m_strSkew, "0.12");     // "%0.2lf" of 0.125 (exactly halfway, rounds to even)
+  EXPECT_EQ(d.m_strRotated, "270");
+  EXPECT_EQ(d.m_strInterval, "45.50");
+  EXPECT_EQ(d.m_strNumber, "7");
+  EXPECT_EQ(d.m_nSides, 0);           // never loaded
+  EXPECT_EQ(d.m_strStar, "0.0");
+  EXPECT_TRUE(d.m_bPropFill);
+  EXPECT_EQ(d.m_nEndStep, 40);
+  EXPECT_TRUE(d.m_bPeopleFillEnabled);
+
+  CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{0, 0, 100, 0});
+  d.LoadFrom(*line);  // the last one loaded wins
+  EXPECT_EQ(d.m_nShape, SHAPE_LINE);
+  EXPECT_FALSE(d.m_bPeopleFillEnabled);
+}
+
+TEST(FormationProperties, ChecksInOrderWithTheirTexts) {
+  FormationProperties d = ValidDialog();
+  d.m_nSides = 2;
+  d.m_strStar = "5";
+  d.m_nCount = -1;
+  d.m_nEndStep = -1;
+  d.m_bBlock = true;
+  d.m_nRows = 1;
+  d.m_bSpread = false;
+  d.m_strInterval = "5";
+  d.m_strWidth = "5";
+  d.m_strHeight = "5";
+  d.m_strSkew = "4.5";
+  d.m_strRotated = "400";
+  EXPECT_EQ(FirstRefusal(d), "Number of sides must either be 0, or between 3 and 50.");
+  d.m_nSides = 51;
+  EXPECT_EQ(FirstRefusal(d), "Number of sides must either be 0, or between 3 and 50.");
+  d.m_nSides = 5;
+  EXPECT_EQ(FirstRefusal(d), "Star factor must either be 0, or between 0.2 and 4.0");
+  d.m_strStar = "0";
+  EXPECT_EQ(FirstRefusal(d), "Step count must not be less than 0.");
+  d.m_nCount = 0;
+  EXPECT_EQ(FirstRefusal(d), "End Step must not be less than 0.");
+  d.m_nEndStep = 0;
+  EXPECT_EQ(FirstRefusal(d), "Block rows must not be less than 2.");
+  d.m_nRows = 51;
+  EXPECT_EQ(FirstRefusal(d), "Block rows must not be greater than 50.");
+  d.m_nRows = 50;
+  EXPECT_EQ(FirstRefusal(d), "Interval must be at least 12 inches.");
+  d.m_strInterval = "12";
+  EXPECT_EQ(FirstRefusal(d), "The width and / or height must exceed 12 inches.");
+  d.m_strWidth = "10";
+  d.m_strHeight = "20";  // one of them is enough
+  EXPECT_EQ(FirstRefusal(d), "Skew must be between 4.0 and -4.0.");
+  d.m_strSkew = "-4.0";
+  EXPECT_EQ(FirstRefusal(d), "Degrees must be less than 360.");
+  d.m_strRotated = "360";
+  EXPECT_EQ(FirstRefusal(d), "Degrees must be less than 360.");
+  d.m_strRotated = "359";
+  EXPECT_EQ(FirstRefusal(d), "");
+  d.m_strRotated = "-10";
+  EXPECT_EQ(FirstRefusal(d), "");
+}
+
+TEST(FormationProperties, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSides) {
+  FormationProperties d = ValidDialog();
+  d.m_nSides = 5;
+  for (const char* ok : {"0.2", "4.0", "0", "1.5"}) {
+    d.m_strStar = ok;
+    EXPECT_EQ(FirstRefusal(d), "") << ok;
+  }
+  for (const char* bad : {"0.19", "4.01", "-1"}) {
+    d.m_strStar = bad;
+    EXPECT_EQ(FirstRefusal(d), "Star factor must either be 0, or between 0.2 and 4.0") << bad;
+  }
+  d.m_nSides = 0;
+  d.m_strStar = "9";
+  EXPECT_EQ(FirstRefusal(d), "");
+}
+
+TEST(FormationProperties, SilentCorrectionsOnOk) {
+  FormationProperties d = ValidDialog();
+  d.m_bPeopleFill = true;
+  d.m_bScaleToFit = true;
+  d.m_strInterval = "11.5";
+  d.m_nCount = 20;
+  d.m_nEndStep = 10;
+  d.m_nShape = SHAPE_LINE;
+  d.m_bPropFill = true;
+  EXPECT_EQ(FirstRefusal(d), "");
+  EXPECT_FALSE(d.m_bScaleToFit);
+  EXPECT_EQ(d.m_strInterval, "90");
+  EXPECT_EQ(d.m_nEndStep, 0);     // below Count
+  EXPECT_FALSE(d.m_bPropFill);    // a line cannot be filled
+
+  d.m_nShape = SHAPE_ELLIPSE;
+  d.m_bPropFill = true;
+  EXPECT_EQ(FirstRefusal(d), "");
+  EXPECT_TRUE(d.m_bPropFill);
+  d.m_bBlock = true;
+  d.m_nRows = 3;
+  EXPECT_EQ(FirstRefusal(d), "");
+  EXPECT_FALSE(d.m_bPropFill);    // nor a block
+}
+
+TEST(FormationProperties, ControlInterlocks) {
+  FormationProperties d = ValidDialog();
+  d.m_nCount = 8;
+  d.CountMinus8();
+  EXPECT_EQ(d.m_nCount, 0);
+  d.CountMinus();
+  EXPECT_EQ(d.m_nCount, 0);
+  d.m_nCount = 9;
+  d.CountMinus8();
+  EXPECT_EQ(d.m_nCount, 1);
+  d.CountPlus8();
+  d.CountPlus();
+  EXPECT_EQ(d.m_nCount, 10);
+
+  d.m_strRotated = "360";
+  d.SpinRotated(+1);
+  EXPECT_EQ(d.m_strRotated, "0");
+  d.SpinRotated(-1);
+  EXPECT_EQ(d.m_strRotated, "360");
+  d.SpinRotated(-1);
+  EXPECT_EQ(d.m_strRotated, "359");
+  d.Unrotate();
+  EXPECT_EQ(d.m_strRotated, "0");
+  d.SpinEndStep(-1);
+  EXPECT_EQ(d.m_nEndStep, 0);
+
+  d.SetScaleToFit(true);
+  d.SetScaleToInterval(true);
+  EXPECT_FALSE(d.m_bScaleToFit);
+  d.SetCornerPivot(true);
+  d.SetCenterPivot(true);
+  EXPECT_FALSE(d.m_bCornerPivot);
+
+  d.m_nShape = SHAPE_ELLIPSE;
+  d.m_nRows = 1;
+  d.m_nSides = 6;
+  d.SetBlock(true);
+  EXPECT_EQ(d.m_nShape, SHAPE_RECTANGLE);
+  EXPECT_EQ(d.m_nRows, 4);
+  EXPECT_EQ(d.m_nSides, 0);
+
+  d.TypeSides(5);
+  EXPECT_EQ(d.m_nShape, SHAPE_CLOSED_POLYGON);
+  EXPECT_FALSE(d.m_bBlock);
+  EXPECT_EQ(d.m_nRows, 0);
+  d.m_strStar = "0.5";
+  d.ChooseShape(SHAPE_CLOSED_POLYGON);
+  EXPECT_EQ(d.m_nSides, 5);       // Closed Polygon keeps the sides
+  d.m_bPeopleFill = true;
+  d.ChooseShape(SHAPE_LINE);
+  EXPECT_EQ(d.m_nSides, 0);
+  EXPECT_EQ(d.m_strStar, "0.0");
+  EXPECT_FALSE(d.m_bPeopleFill);
+  EXPECT_FALSE(d.m_bPeopleFillEnabled);
+  d.ChooseShape(SHAPE_CURVE);
+  EXPECT_TRUE(d.m_bPeopleFillEnabled);
+}
+
+TEST(FormationProperties, AppliesSizesWithTheirCaps) {
+  CPxDoc doc;
+  CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
+  FormationProperties d;
+  d.LoadFrom(*f);
+  d.m_strWidth = "3700";   // 7400 field units, capped at 7200
+  d.m_strHeight = "2000";  // 4000, capped at 3800
+  d.ApplyTo(*f);
+  EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 8200, 4800}));
+
+  // A rectangle drawn right to left keeps growing to the left of its left edge.
+  CFormation* g = AddRectShape(doc, SHAPE_RECTANGLE, CRect{3000, 1000, 2000, 1500});
+  d.LoadFrom(*g);
+  d.m_strWidth = "250";
+  d.ApplyTo(*g);
+  EXPECT_EQ(g->m_rcBase, (CRect{3000, 1000, 2500, 1500}));
+}
+
+TEST(FormationProperties, AppliesSettingsInOrder) {
+  CPxDoc doc;
+  CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
+  FormationProperties d;
+  d.LoadFrom(*f);
+  d.m_strName = "Box";
+  d.m_nCount = 24;
+  d.m_nEndStep = 30;
+  d.m_strInterval = "10";   // 20 field units
+  d.m_strSkew = "5.5";      // not refused here: ApplyTo caps at 6.0 only
+  d.m_strRotated = "90";
+  d.m_bPeopleFill = true;   // with Fill an interval below 22 units becomes 90
+  d.m_bScaleToFit = true;
+  d.m_bPropFill = true;
+  d.m_crFill = RGB(1, 2, 3);
+  d.m_crLine = RGB(4, 5, 6);
+  d.m_bBlock = true;
+  d.m_nRows = 3;
+  d.ApplyTo(*f);
+  EXPECT_EQ(f->m_strName, "Box");
+  EXPECT_EQ(f->m_nStep, 24);
+  EXPECT_EQ(f->m_nEndStep, 30);
+  EXPECT_DOUBLE_EQ(f->m_dInterval, 90.0);
+  EXPECT_DOUBLE_EQ(f->m_dSkew, 5.5);
+  EXPECT_DOUBLE_EQ(f->m_dRotation, 90.0 * PI / 180.0);
+  EXPECT_EQ(f->m_bScaleToFit, 0);
+  EXPECT_EQ(f->m_bFill, 1);
+  EXPECT_EQ(f->m_logbrush.lbStyle, BS_SOLID);
+  EXPECT_EQ(f->m_logbrush.lbColor, RGB(1, 2, 3));
+  EXPECT_EQ(f->m_logpen.lopnColor, RGB(4, 5, 6));
+  EXPECT_EQ(f->m_bBlock, 1);
+  EXPECT_EQ(f->m_nRows, 3);
+
+  d.m_strSkew = "7";
+  d.ApplyTo(*f);
+  EXPECT_DOUBLE_EQ(f->m_dSkew, 6.0);
+}
+
+TEST(FormationProperties, OkWithoutEditsKeepsValuesTheTextsRound) {
+  CPxDoc doc;
+  // 45 units is 22.5 inches, shown as "22"; 12.3 degrees shown as "12"; skew 0.333 as "0.33".
+  CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1045, 1201});
+  f->m_dRotation = 12.3 * PI / 180.0;
+  f->m_dSkew = 0.333;
+  f->m_dInterval = 91.3;
+  FormationProperties d;
+  d.LoadFrom(*f);
+  ASSERT_EQ(FirstRefusal(d), "");
+  d.ApplyTo(*f);
+  EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1045, 1201}));
+  EXPECT_DOUBLE_EQ(f->m_dRotation, 12.3 * PI / 180.0);
+  EXPECT_DOUBLE_EQ(f->m_dSkew, 0.333);
+  EXPECT_DOUBLE_EQ(f->m_dInterval, 91.3);
+
+  // A rotation a hair below a full turn shows "0", not the refused "360".
+  f->m_dRotation = FULL_TURN - 1e-6;
+  d.LoadFrom(*f);
+  EXPECT_EQ(d.m_strRotated, "0");
+  EXPECT_EQ(FirstRefusal(d), "");
+}
+
+}  // namespace
+}  // namespace px
