@@ -34,7 +34,12 @@ MainWindow::MainWindow(ShellUi& ui, QSettings& settings, QWidget* parent)
   m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(m_mdi);
-  if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) widgetUi->SetViewUpdater([this] { UpdateAllViews(); });
+  if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) {
+    widgetUi->SetViewUpdater([this] { UpdateAllViews(); });
+    widgetUi->SetStepBoxWriter([this](const std::string& text) {
+      if (m_stepBox) m_stepBox->setText(QString::fromStdString(text));
+    });
+  }
   BuildMenus();
   m_mainToolBar->setObjectName(QStringLiteral("MainToolBar"));
   addToolBar(Qt::TopToolBarArea, m_mainToolBar);

@@ -8,6 +8,7 @@
 
 #include "cli/chart_commands.h"
 #include "cli/demo_show.h"
+#include "cli/play_command.h"
 #include "cli/positions_command.h"
 #include "cli/show_json.h"
 #include "cli/spots_command.h"
@@ -98,6 +99,7 @@ const std::vector<Command>& Commands() {
       {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
       {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
        CmdPositions},
+      {"play", "play FILE [--from S] [--ticks N]   play the show headless, one step per tick", 1, CmdPlay},
       {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
       {"render", "render FILE --step N -o OUT [--width W] [--height H] [--3d]   one step as PNG, SVG or PDF", 1,
        CmdRender},

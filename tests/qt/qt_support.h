@@ -45,6 +45,7 @@ class ScriptedShellUi : public ShellUi {
   void UpdateAllViews() override { m_script.UpdateAllViews(); }
   void StopAnimation() override { m_script.StopAnimation(); }
   void RedrawTimeLine() override { m_script.RedrawTimeLine(); }
+  void SetStepBoxText(const std::string& text) override { m_script.SetStepBoxText(text); }
 
   ScriptedUi m_script;  // what was shown and asked, and the Yes/No answers
   std::deque<Answer> m_threeWay;

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/doc/pxdoc.h"
-#include "core/formation/formation_properties.h"  // DialogMessage
+#include "core/ui/dialog_message.h"
 
 namespace px {
 

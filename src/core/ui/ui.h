@@ -26,6 +26,8 @@ class Ui {
   virtual void UpdateAllViews() = 0;
   virtual void StopAnimation() = 0;
   virtual void RedrawTimeLine() = 0;
+  // The main window's step box ("Step: 12").
+  virtual void SetStepBoxText(const std::string& text) = 0;
 };
 
 }  // namespace px

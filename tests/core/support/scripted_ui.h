@@ -44,9 +44,11 @@ class ScriptedUi : public Ui {
   void UpdateAllViews() override { ++m_viewUpdates; }
   void StopAnimation() override { ++m_animationStops; }
   void RedrawTimeLine() override { ++m_timeLineRedraws; }
+  void SetStepBoxText(const std::string& text) override { m_stepBoxTexts.push_back(text); }
 
   std::vector<Message> m_messages;
   std::vector<std::string> m_statusTexts;
+  std::vector<std::string> m_stepBoxTexts;
   std::deque<bool> m_answers;
   bool m_waitCursor = false;
   int m_beeps = 0;
