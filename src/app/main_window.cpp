@@ -28,7 +28,7 @@ QString Plain(QString text) { return text.remove('&'); }
 
 }  // namespace
 
-MainWindow::MainWindow(ShellUi& ui, QSettings& settings, QWidget* parent)
+MainWindow::MainWindow(Ui& ui, QSettings& settings, QWidget* parent)
     : QMainWindow(parent), m_ui(ui), m_recent(settings), m_mdi(new QMdiArea), m_mainToolBar(new QToolBar(tr("Main"))) {
   setWindowTitle(QString::fromLatin1(kAppCaption));
   m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

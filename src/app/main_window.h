@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/recent_files.h"
-#include "app/shell_ui.h"
+#include "core/ui/ui.h"
 #include "app/toolbar_layouts.h"
 #include "view/chart_printer.h"
 
@@ -28,7 +28,7 @@ class MainWindow : public QMainWindow {
  public:
   // `ui` answers questions and shows messages (tests pass a scripted one); the settings
   // hold the recent-file list.
-  MainWindow(ShellUi& ui, QSettings& settings, QWidget* parent = nullptr);
+  MainWindow(Ui& ui, QSettings& settings, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The start-up sequence after the window is shown: the command line's show ("new" or a
@@ -82,7 +82,7 @@ class MainWindow : public QMainWindow {
   void OpenWithDialog();
   void SaveAsWithDialog(FieldView& view);
 
-  ShellUi& m_ui;
+  Ui& m_ui;
   RecentFiles m_recent;
   ChartPrinter m_printer;
   QMdiArea* m_mdi;

@@ -2,16 +2,15 @@
 // The user interface that core commands and the shell talk to: message boxes, the status
 // bar's message pane, the wait cursor and the views of every open show.
 #include <QPointer>
+#include <QStatusBar>
 #include <QWidget>
 #include <functional>
 
-#include "app/shell_ui.h"
-
-#include <QStatusBar>
+#include "core/ui/ui.h"
 
 namespace px {
 
-class WidgetUi : public ShellUi {
+class WidgetUi : public Ui {
  public:
   explicit WidgetUi(QWidget* parent) : m_parent(parent) {}
 

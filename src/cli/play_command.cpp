@@ -65,6 +65,10 @@ class ConsoleUi final : public Ui {
     MessageBox(text, caption);
     return false;
   }
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    MessageBox(text, caption);
+    return Answer::Cancel;  // nobody to answer: change nothing
+  }
   void ShowText(const std::string&, const std::string&) override {}
   void SetStatusText(const std::string&) override {}
   void SetWaitCursor(bool) override {}

@@ -120,8 +120,8 @@ TEST_F(PrinterCommands, PrintSendsTheChosenPagesToThePrinter) {
 TEST_F(PrinterCommands, ExportThatCannotWriteSaysSo) {
   FieldView* view = window->NewShow();
   EXPECT_FALSE(window->chartPrinter().ExportPdf(view->doc(), ui, window.get(), Path(QStringLiteral("no/such/dir/x.pdf"))));
-  ASSERT_EQ(ui.m_script.m_messages.size(), 1u);
-  EXPECT_EQ(ui.m_script.m_messages[0].caption, "Export PDF");
+  ASSERT_EQ(ui.m_messages.size(), 1u);
+  EXPECT_EQ(ui.m_messages[0].caption, "Export PDF");
 }
 
 TEST(CliCharts, RenderDrawsTheStepAsTheViewDoes) {

@@ -31,7 +31,7 @@ class DialogTest : public test::AppFixture {
   }
   CPxDoc& doc() { return view->doc(); }
   void Run(const char* command) { window->Command(QString::fromLatin1(command))->trigger(); }
-  const std::vector<test::ScriptedUi::Message>& messages() { return ui.m_script.m_messages; }
+  const std::vector<test::ScriptedUi::Message>& messages() { return ui.m_messages; }
   // The help page a dialog's Help button shows.
   static QString HelpShownBy(ModelDialog& dialog) {
     dialog.helpButton()->click();

@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, DamagedFileShowsItsMessageAndLeavesOtherShowsAlone) {
   damaged.close();
 
   EXPECT_EQ(window->OpenShow(damaged.fileName()), nullptr);
-  ASSERT_EQ(ui.m_script.m_messages.size(), 1u);
-  EXPECT_EQ(ui.m_script.m_messages[0].text, "Unexpected file format.");
+  ASSERT_EQ(ui.m_messages.size(), 1u);
+  EXPECT_EQ(ui.m_messages[0].text, "Unexpected file format.");
   EXPECT_EQ(window->Views().size(), 1u);
   EXPECT_EQ(good->doc().m_formations.size(), 3u);
   EXPECT_FALSE(good->doc().IsModified());
@@ -74,8 +74,8 @@ TEST_F(MainWindowTest, DamagedFileShowsItsMessageAndLeavesOtherShowsAlone) {
 
 TEST_F(MainWindowTest, MissingFileNamesTheFile) {
   EXPECT_EQ(window->OpenShow(Path("absent.sho")), nullptr);
-  ASSERT_EQ(ui.m_script.m_messages.size(), 1u);
-  EXPECT_EQ(ui.m_script.m_messages[0].text,
+  ASSERT_EQ(ui.m_messages.size(), 1u);
+  EXPECT_EQ(ui.m_messages[0].text,
             "absent.sho\nCannot find this file.\nPlease verify that the correct path and file name are given.");
 }
 
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, CommandLineOpensNewShowsFilesOrTheMostRecentShow) {
   window->StartUp({path});
   ASSERT_EQ(window->Views().size(), 2u);
   EXPECT_EQ(window->ActiveView()->showDocument().Path(), path);
-  EXPECT_EQ(ui.m_script.m_statusTexts.front(), "Loading show...");
+  EXPECT_EQ(ui.m_statusTexts.front(), "Loading show...");
   window->CloseShow(window->ActiveView());
   FlushDeletes();
 
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, ClosingAModifiedShowAsksFirst) {
   EXPECT_FALSE(window->CloseShow(view));
   FlushDeletes();
   ASSERT_EQ(window->Views().size(), 1u);
-  EXPECT_EQ(ui.m_script.m_messages.back().text, "Save changes to edit.sho?");
+  EXPECT_EQ(ui.m_messages.back().text, "Save changes to edit.sho?");
 
   ui.AnswerThreeWay(Answer::Yes);
   EXPECT_TRUE(window->CloseShow(view));

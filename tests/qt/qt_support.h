@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the GUI tests: a scripted Ui with the shell's three-way question, a main window
-// on settings of its own, and a driver for modal dialogs.
+// Helpers of the GUI tests: a main window on settings of its own that asks and tells through
+// a scripted Ui, and a driver for modal dialogs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,45 +11,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <functional>
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/shell_ui.h"
 #include "core/support/scripted_ui.h"
 #include "view/field_view.h"
 
 namespace px::test {
-
-class ScriptedShellUi : public ShellUi {
- public:
-  void AnswerThreeWay(Answer answer) { m_threeWay.push_back(answer); }
-
-  void MessageBox(const std::string& text, const std::string& caption) override { m_script.MessageBox(text, caption); }
-  bool AskYesNo(const std::string& text, const std::string& caption) override { return m_script.AskYesNo(text, caption); }
-  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
-    m_script.m_messages.push_back({"question", text, caption});
-    if (m_threeWay.empty()) {
-      ADD_FAILURE() << "unscripted question: " << text;
-      return Answer::Cancel;
-    }
-    const Answer answer = m_threeWay.front();
-    m_threeWay.pop_front();
-    return answer;
-  }
-  void ShowText(const std::string& title, const std::string& text) override { m_script.ShowText(title, text); }
-  void SetStatusText(const std::string& text) override { m_script.SetStatusText(text); }
-  void SetWaitCursor(bool on) override { m_script.SetWaitCursor(on); }
-  void Beep() override { m_script.Beep(); }
-  void UpdateAllViews() override { m_script.UpdateAllViews(); }
-  void StopAnimation() override { m_script.StopAnimation(); }
-  void RedrawTimeLine() override { m_script.RedrawTimeLine(); }
-  void SetStepBoxText(const std::string& text) override { m_script.SetStepBoxText(text); }
-
-  ScriptedUi m_script;  // what was shown and asked, and the Yes/No answers
-  std::deque<Answer> m_threeWay;
-};
 
 // A main window with its own settings file, shown on the offscreen screen.
 struct AppFixture : ::testing::Test {
@@ -70,7 +39,7 @@ struct AppFixture : ::testing::Test {
 
   QString oldCurrentDir;
   QTemporaryDir dir;
-  ScriptedShellUi ui;
+  ScriptedUi ui;
   QSettings settings;
   std::unique_ptr<MainWindow> window;
 };

@@ -5,6 +5,9 @@
 
 namespace px {
 
+// The answer to a question with Yes, No and Cancel.
+enum class Answer { Yes, No, Cancel };
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -13,6 +16,8 @@ class Ui {
   virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
   // A modal Yes/No question; true for Yes.
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  // A modal Yes/No/Cancel question, Yes being the default (before a modified show closes).
+  virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
   // A read-only multi-line text shown in a modal window with the given title.
   virtual void ShowText(const std::string& title, const std::string& text) = 0;
 

@@ -1,6 +1,6 @@
 #pragma once
-// A Ui for tests: records everything a command shows or asks, and answers Yes/No questions
-// from a script (an unscripted question fails the test and answers No).
+// A Ui for tests: records everything a command shows or asks, and answers its questions from
+// a script (an unscripted question fails the test and answers No, or Cancel).
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -19,8 +19,10 @@ class ScriptedUi : public Ui {
     std::string caption;  // the caption, or the title of a shown text
   };
 
-  // Queues the answers of the next questions, in order.
+  // Queues the answers of the next Yes/No questions, in order.
   void Answer(bool yes) { m_answers.push_back(yes); }
+  // Queues the answers of the next Yes/No/Cancel questions, in order.
+  void AnswerThreeWay(px::Answer answer) { m_threeWay.push_back(answer); }
 
   void MessageBox(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"message", text, caption});
@@ -34,6 +36,16 @@ class ScriptedUi : public Ui {
     const bool yes = m_answers.front();
     m_answers.pop_front();
     return yes;
+  }
+  px::Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    m_messages.push_back({"question", text, caption});
+    if (m_threeWay.empty()) {
+      ADD_FAILURE() << "unscripted question: " << text;
+      return px::Answer::Cancel;
+    }
+    const px::Answer answer = m_threeWay.front();
+    m_threeWay.pop_front();
+    return answer;
   }
   void ShowText(const std::string& title, const std::string& text) override {
     m_messages.push_back({"text", text, title});
@@ -50,6 +62,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> m_statusTexts;
   std::vector<std::string> m_stepBoxTexts;
   std::deque<bool> m_answers;
+  std::deque<px::Answer> m_threeWay;
   bool m_waitCursor = false;
   int m_beeps = 0;
   int m_viewUpdates = 0;
