@@ -12,7 +12,7 @@
 
 #include "app/show_document.h"
 #include "qtdraw/chart.h"
-#include "view/hit_test.h"
+#include "core/doc/hit_test.h"
 #include "view/step_navigation.h"
 
 namespace px {

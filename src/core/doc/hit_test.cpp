@@ -1,6 +1,20 @@
-#include "view/hit_test.h"
+#include "core/doc/hit_test.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace px {
+namespace {
+
+bool IsSelectedAtCurrentStep(const CPxDoc& doc, const CFormation& formation) {
+  const auto& selected = doc.m_selectedFormations;
+  return formation.m_nStep == doc.m_nCurrentStep &&
+         std::find(selected.begin(), selected.end(), &formation) != selected.end();
+}
+
+bool Within(int a, int b, int distance) { return std::llabs(static_cast<long long>(a) - b) <= distance; }
+
+}  // namespace
 
 CPerson* PersonAt(const CPxDoc& doc, CPoint point) {
   const CRect probe{point.x, point.y, point.x + 1, point.y + 1};
@@ -26,6 +40,24 @@ CFormation* FormationAt(const CPxDoc& doc, CPoint point) {
     }
   }
   return best;
+}
+
+HandleHit HandleAt(const CPxDoc& doc, CPoint point) {
+  for (const auto& formation : doc.m_formations) {
+    if (!IsSelectedAtCurrentStep(doc, *formation)) continue;
+    if (const int handle = formation->HitTest(point, true)) return HandleHit{formation.get(), handle};
+  }
+  return {};
+}
+
+CFormation* PivotAt(const CPxDoc& doc, CPoint point) {
+  for (auto it = doc.m_formations.rbegin(); it != doc.m_formations.rend(); ++it) {
+    const CFormation& formation = **it;
+    if (IsSelectedAtCurrentStep(doc, formation) && Within(formation.m_ptPivot.x, point.x, kPivotGrabDistance) &&
+        Within(formation.m_ptPivot.y, point.y, kPivotGrabDistance))
+      return it->get();
+  }
+  return nullptr;
 }
 
 }  // namespace px
