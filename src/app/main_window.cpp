@@ -8,15 +8,17 @@
 
 #include "app/help_window.h"
 #include "app/show_document.h"
+#include "app/show_ui.h"
 #include "app/toolbar_icons.h"
 #include "app/widget_ui.h"
-#include "core/util/format.h"
+#include "core/animation/navigation.h"
 #include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
 #include "dialogs/show_settings_dialogs.h"
 #include "dialogs/view_options_dialog.h"
 #include "view/field_view.h"
 #include "view/formation_properties_command.h"
+#include "view/time_line_window.h"
 
 namespace px {
 namespace {
@@ -34,18 +36,15 @@ MainWindow::MainWindow(Ui& ui, QSettings& settings, QWidget* parent)
   m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(m_mdi);
-  if (auto* widgetUi = dynamic_cast<WidgetUi*>(&m_ui)) {
-    widgetUi->SetViewUpdater([this] { UpdateAllViews(); });
-    widgetUi->SetStepBoxWriter([this](const std::string& text) {
-      if (m_stepBox) m_stepBox->setText(QString::fromStdString(text));
-    });
-  }
   BuildMenus();
   m_mainToolBar->setObjectName(QStringLiteral("MainToolBar"));
   addToolBar(Qt::TopToolBarArea, m_mainToolBar);
   BuildToolBar(m_mainToolBar, toolbars::FullMain());
   CreateStatusBar();
-  connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(); });
+  connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+    ActivateClocks();
+    UpdateCommandStates();
+  });
   resize(1100, 760);
   UpdateCommandStates();
 }
@@ -86,13 +85,16 @@ void MainWindow::BuildMenus() {
   AddCommand(file, QStringLiteral("&Print..."), QKeySequence::Print, tr("Print the field charts"),
              [this] {
                OnActiveView([this](FieldView& v) {
-                 m_printer.Print(v.doc(), m_ui, this);
+                 // The pages move through the show's steps: the show must stand still.
+                 v.ui().StopAnimation();
+                 m_printer.Print(v.doc(), v.ui(), this);
                  ShowChanged(v);  // the pages moved through the show's steps
                });
              });
   AddCommand(file, QStringLiteral("Print Pre&view"), QKeySequence(), tr("Show the printed field charts"),
              [this] {
                OnActiveView([this](FieldView& v) {
+                 v.ui().StopAnimation();
                  m_printer.Preview(v.doc(), this);
                  ShowChanged(v);
                });
@@ -102,7 +104,8 @@ void MainWindow::BuildMenus() {
   AddCommand(file, QStringLiteral("Export P&DF..."), QKeySequence(), tr("Write the printed field charts to a PDF file"),
              [this] {
                OnActiveView([this](FieldView& v) {
-                 m_printer.ExportPdf(v.doc(), m_ui, this);
+                 v.ui().StopAnimation();
+                 m_printer.ExportPdf(v.doc(), v.ui(), this);
                  ShowChanged(v);
                });
              });
@@ -113,7 +116,7 @@ void MainWindow::BuildMenus() {
   AddCommand(edit, QStringLiteral("Document Info..."), QKeySequence(), tr("Title, designer and client of the show"),
              [this] {
                OnActiveView([this](FieldView& v) {
-                 if (EditDocumentInfo(v.doc(), m_ui, this)) ShowChanged(v);
+                 if (EditDocumentInfo(v.doc(), v.ui(), this)) ShowChanged(v);
                });
              });
 
@@ -122,8 +125,8 @@ void MainWindow::BuildMenus() {
              tr("Change the selected formations"), [this] {
                OnActiveView([this](FieldView& v) {
                  const double stepLength = v.doc().m_dStepSize * 0.5;
-                 RunFormationProperties(v.doc(), m_ui, &v, v.state().Parking(), [&](FormationProperties& model) {
-                   return ShowFormationPropertiesDialog(model, stepLength, m_ui, this);
+                 RunFormationProperties(v.doc(), v.ui(), &v, v.state().Parking(), [&](FormationProperties& model) {
+                   return ShowFormationPropertiesDialog(model, stepLength, v.ui(), this);
                  });
                  UpdateCommandStates();
                });
@@ -151,24 +154,24 @@ void MainWindow::BuildMenus() {
   view->addSeparator();
   AddCommand(view, QStringLiteral("Field Options"), QKeySequence(), tr("Field size, lines and colours"), [this] {
     OnActiveView([this](FieldView& v) {
-      if (EditGridProperties(v.doc(), m_ui, this)) ShowChanged(v);
+      if (EditGridProperties(v.doc(), v.ui(), this)) ShowChanged(v);
     });
   });
   AddCommand(view, QStringLiteral("View Options..."), QKeySequence(), tr("How formations and people are drawn"), [this] {
     OnActiveView([this](FieldView& v) {
-      if (EditViewOptions(v.doc(), m_ui, this)) ShowChanged(v);
+      if (EditViewOptions(v.doc(), v.ui(), this)) ShowChanged(v);
     });
   });
   AddCommand(view, QStringLiteral("Set Bitmaps..."), QKeySequence(), tr("Pictures of the people groups"), [this] {
     OnActiveView([this](FieldView& v) {
-      if (EditSetBitmaps(v.doc(), m_ui, this)) ShowChanged(v);
+      if (EditSetBitmaps(v.doc(), v.ui(), this)) ShowChanged(v);
     });
   });
-  QMenu* animate = menuBar()->addMenu(tr("&Animate"));
-  AddCommand(animate, QStringLiteral("&Next Step"), QKeySequence(Qt::Key_T), tr("Go one step forward"),
-             [this] { OnActiveView([](FieldView& v) { v.NextStep(); }); });
-  AddCommand(animate, QStringLiteral("&Previous Step"), QKeySequence(Qt::Key_R), tr("Go one step back"),
-             [this] { OnActiveView([](FieldView& v) { v.PreviousStep(); }); });
+  view->addSeparator();
+  AddCommand(view, QStringLiteral("Time Line..."), QKeySequence(QStringLiteral("*")),
+             tr("Show or close the show's time line"), [this] { ToggleTimeLine(); })
+      ->setCheckable(true);
+  BuildAnimateMenu(menuBar()->addMenu(tr("&Animate")));
 
   QMenu* window = menuBar()->addMenu(tr("&Window"));
   AddCommand(window, QStringLiteral("&Cascade"), QKeySequence(), tr("Arrange the windows overlapping"),
@@ -205,8 +208,6 @@ void MainWindow::BuildMenus() {
              [this] { ToggleStatusBar(); })
       ->setCheckable(true);
 }
-
-
 
 void MainWindow::BuildToolBar(QToolBar* bar, const ToolbarLayout& layout) {
   bar->clear();
@@ -273,17 +274,6 @@ void MainWindow::ToggleStatusBar() {
   UpdateCommandStates();
 }
 
-
-
-
-
-
-
-
-
-
-
-
 FieldView* MainWindow::ActiveView() const {
   QMdiSubWindow* sub = m_mdi ? m_mdi->currentSubWindow() : nullptr;
   auto* view = sub ? qobject_cast<FieldView*>(sub->widget()) : nullptr;
@@ -306,11 +296,8 @@ void MainWindow::OnActiveView(const std::function<void(FieldView&)>& run) {
 void MainWindow::ShowChanged(FieldView& view) {
   view.RefreshPositions();
   view.doc().UpdateAllViews();
-}
-
-void MainWindow::UpdateAllViews() {
-  for (FieldView* view : Views()) view->viewport()->update();
-  UpdateCommandStates();
+  // The show's title or length may have changed.
+  view.ui().RedrawTimeLine();
 }
 
 void MainWindow::UpdateCommandStates() {
@@ -320,20 +307,20 @@ void MainWindow::UpdateCommandStates() {
   for (const char* name : {"&Close", "&Save", "Save &As...", "&Print...", "Print Pre&view", "Export P&DF...",
                            "Document Info...", "Formation &Properties...", "Zoom &Normal", "3D Mode",
                            "Increase 3d Height", "Increase 3d Depth", "Field Options", "View Options...",
-                           "Set Bitmaps...", "&Next Step"})
+                           "Set Bitmaps...", "Time Line..."})
     if (QAction* a = Command(QString::fromLatin1(name))) a->setEnabled(hasView);
   Command(QStringLiteral("Zoom &In"))->setEnabled(hasView && view->state().CanZoomIn());
   Command(QStringLiteral("Zoom &Out"))->setEnabled(hasView && view->state().CanZoomOut());
   Command(QStringLiteral("Decrease 3d Height"))
       ->setEnabled(hasView && view->doc().m_n3DHeight > FieldViewState::k3DStep);
   Command(QStringLiteral("Decrease 3d Depth"))->setEnabled(hasView && view->doc().m_n3DDepth > FieldViewState::k3DStep);
-  Command(QStringLiteral("&Previous Step"))->setEnabled(hasView && view->doc().m_nCurrentStep > 0);
+  UpdateAnimateStates(view);
   Command(QStringLiteral("3D Mode"))->setChecked(hasView && view->state().m_b3D);
   Command(QStringLiteral("Short Toolbar"))->setChecked(m_shortToolbar);
   Command(QStringLiteral("&Status Bar"))->setChecked(findChild<QStatusBar*>(QStringLiteral("StatusBar")) != nullptr);
   for (const ToolbarLayout& layout : toolbars::Optional())
     if (QAction* toggle = Command(layout.name)) toggle->setChecked(OptionalToolBar(layout.name) != nullptr);
-  if (m_stepBox) m_stepBox->setText(hasView ? QString::fromStdString(Format("Step: %d", view->doc().m_nCurrentStep)) : QString());
+  if (m_stepBox) m_stepBox->setText(hasView ? QString::fromStdString(StepBoxText(view->doc().m_nCurrentStep)) : QString());
   for (FieldView* v : Views()) {
     if (QWidget* sub = v->parentWidget()) {
       sub->setWindowTitle(v->showDocument().Title() + QStringLiteral("[*]"));
@@ -342,6 +329,5 @@ void MainWindow::UpdateCommandStates() {
   }
   setWindowTitle(hasView ? QStringLiteral("Pyxaro - %1").arg(view->showDocument().Title()) : QString::fromLatin1(kAppCaption));
 }
-
 
 }  // namespace px

@@ -22,6 +22,8 @@ namespace px {
 
 class FieldView;
 class ShowDocument;
+class ShowUi;
+class TimeLineWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -46,6 +48,15 @@ class MainWindow : public QMainWindow {
 
   FieldView* ActiveView() const;
   std::vector<FieldView*> Views() const;
+  // The field views of one show, and its time line window (null while not shown).
+  std::vector<FieldView*> ViewsOf(const ShowDocument& show) const;
+  TimeLineWindow* TimeLineOf(const ShowDocument& show) const;
+  // "Time Line...": shows the active show's time line, or closes it when shown.
+  void ToggleTimeLine();
+  // Writes the step box for a show when the active view shows it.
+  void WriteStepBox(const ShowDocument& show, const std::string& text);
+  // Enabled and checked states of the commands, the window titles and the step box.
+  void RefreshCommandStates() { UpdateCommandStates(); }
   QMdiArea* mdiArea() const { return m_mdi; }
   ChartPrinter& chartPrinter() { return m_printer; }
   const RecentFiles& recentFiles() const { return m_recent; }
@@ -64,6 +75,10 @@ class MainWindow : public QMainWindow {
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip,
                       std::function<void()> run);
   void BuildMenus();
+  void BuildAnimateMenu(QMenu* animate);
+  void UpdateAnimateStates(FieldView* view);
+  // Only the active view's clock runs; the others stop.
+  void ActivateClocks();
   void BuildRecentFileMenu(QMenu* file);
   void BuildToolBar(QToolBar* bar, const ToolbarLayout& layout);
   void ToggleShortToolbar();
@@ -73,7 +88,6 @@ class MainWindow : public QMainWindow {
   FieldView* AddView(std::unique_ptr<ShowDocument> show);
   void UpdateRecentFileActions();
   void UpdateCommandStates();
-  void UpdateAllViews();
   // Runs a command on the active view's show, if there is one.
   void OnActiveView(const std::function<void(FieldView&)>& run);
   // After a dialog changed the show: positions, parking and every view.
@@ -93,7 +107,13 @@ class MainWindow : public QMainWindow {
   QPointer<QLabel> m_stepBox;
   std::vector<QAction*> m_recentActions;
   QAction* m_recentSeparator = nullptr;
-  std::map<FieldView*, std::unique_ptr<ShowDocument>> m_shows;
+  // An open show with the Ui of its commands and its time line window.
+  struct ShowEntry {
+    std::unique_ptr<ShowDocument> show;
+    std::unique_ptr<ShowUi> ui;
+    QPointer<TimeLineWindow> timeLine;
+  };
+  std::map<FieldView*, ShowEntry> m_shows;
   // A window being closed after the question was answered is not asked again.
   FieldView* m_closing = nullptr;
 };

@@ -8,8 +8,10 @@
 
 #include "app/main_window.h"
 #include "app/show_document.h"
+#include "app/show_ui.h"
 #include "core/util/format.h"
 #include "view/field_view.h"
+#include "view/time_line_window.h"
 
 namespace px {
 namespace {
@@ -53,21 +55,31 @@ void MainWindow::UpdateRecentFileActions() {
 }
 
 FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
-  auto* view = new FieldView(*show);
+  ShowEntry open{std::move(show), nullptr, nullptr};
+  open.ui = std::make_unique<ShowUi>(m_ui, *this, *open.show);
+  auto* view = new FieldView(*open.show, *open.ui);
   QMdiSubWindow* sub = m_mdi->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->installEventFilter(this);
   sub->resize(760, 480);
   connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
-  // The show lives until its view is gone: the view leaves the show's list as it goes.
+  // The show lives until its view is gone: the view leaves the show's list as it goes, and
+  // the show's time line goes with it.
   connect(view, &QObject::destroyed, this, [this, view] {
-    m_shows.erase(view);
-    if (m_mdi) UpdateCommandStates();
+    const auto it = m_shows.find(view);
+    if (it == m_shows.end()) return;
+    delete it->second.timeLine.data();
+    m_shows.erase(it);
+    if (m_mdi) {
+      ActivateClocks();
+      UpdateCommandStates();
+    }
   });
-  m_shows.emplace(view, std::move(show));
+  m_shows.emplace(view, std::move(open));
   sub->show();
   m_mdi->setActiveSubWindow(sub);
   view->setFocus();
+  ActivateClocks();
   UpdateCommandStates();
   return view;
 }

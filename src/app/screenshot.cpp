@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "app/main_window.h"
+#include "core/animation/navigation.h"
 #include "view/field_view.h"
 
 namespace px {
@@ -43,7 +44,7 @@ int TakeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
     return 1;
   }
   if (auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget())) sub->showMaximized();
-  if (request.step >= 0) view->GoToStep(request.step);
+  if (request.step >= 0) GoToStep(view->doc(), view->ui(), request.step);
   if (request.threeD) view->Toggle3D();
   // Let the window lay itself out and paint before it is grabbed.
   for (int i = 0; i < 20; ++i) {

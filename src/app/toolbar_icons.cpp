@@ -40,6 +40,28 @@ QIcon Step(bool forward) {
   });
 }
 
+// Play-style buttons: `triangles` arrowheads pointing right or left, with a bar in front of
+// them when `bar` is set.
+QIcon Arrows(int triangles, bool forward, bool bar) {
+  return Drawn([=](QPainter& p) {
+    p.setBrush(QColor(30, 30, 30));
+    const double width = 14.0 / triangles;
+    double x = 12 - 7.0;
+    for (int i = 0; i < triangles; ++i, x += width) {
+      const double tip = forward ? x + width : x, base = forward ? x : x + width;
+      p.drawPolygon(QPolygonF({QPointF(base, 5), QPointF(tip, 12), QPointF(base, 19)}));
+    }
+    if (bar) p.drawLine(QPointF(forward ? 21 : 3, 5), QPointF(forward ? 21 : 3, 19));
+  });
+}
+
+QIcon StopSquare() {
+  return Drawn([](QPainter& p) {
+    p.setBrush(QColor(30, 30, 30));
+    p.drawRect(QRectF(6, 6, 12, 12));
+  });
+}
+
 QIcon ThreeD() {
   return Drawn([](QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(7, 6), QPointF(17, 6), QPointF(22, 19), QPointF(2, 19)}));
@@ -71,6 +93,11 @@ QIcon CommandIcon(const QString& menuText) {
   if (menuText == QLatin1String("Help For Pyxaro...")) return Help();
   if (menuText == QLatin1String("&Next Step")) return Step(true);
   if (menuText == QLatin1String("&Previous Step")) return Step(false);
+  if (menuText == QLatin1String("&Start")) return Arrows(1, true, false);
+  if (menuText == QLatin1String("S&top")) return StopSquare();
+  if (menuText == QLatin1String("&Rewind")) return Arrows(2, false, true);
+  if (menuText == QLatin1String("N&ext Picture")) return Arrows(2, true, false);
+  if (menuText == QLatin1String("Pre&vious Picture")) return Arrows(2, false, false);
   if (menuText == QLatin1String("Zoom &In")) return Magnifier(true);
   if (menuText == QLatin1String("Zoom &Out")) return Magnifier(false);
   if (menuText == QLatin1String("3D Mode")) return ThreeD();

@@ -74,8 +74,4 @@ void WidgetUi::SetWaitCursor(bool on) {
 
 void WidgetUi::Beep() { QApplication::beep(); }
 
-void WidgetUi::UpdateAllViews() {
-  if (m_updateViews) m_updateViews();
-}
-
 }  // namespace px

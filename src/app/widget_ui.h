@@ -1,10 +1,10 @@
 #pragma once
-// The user interface that core commands and the shell talk to: message boxes, the status
-// bar's message pane, the wait cursor and the views of every open show.
+// The program's user interface: message boxes, the status bar's message pane, the wait
+// cursor and the beep. Each show's commands talk to the show's own Ui (ShowUi), which passes
+// these on and looks after the show's views itself.
 #include <QPointer>
 #include <QStatusBar>
 #include <QWidget>
-#include <functional>
 
 #include "core/ui/ui.h"
 
@@ -21,24 +21,20 @@ class WidgetUi : public Ui {
   void SetStatusText(const std::string& text) override;
   void SetWaitCursor(bool on) override;
   void Beep() override;
-  void UpdateAllViews() override;
-  void StopAnimation() override {}  // nothing plays yet
-  void RedrawTimeLine() override {}  // there is no time line window yet
-  void SetStepBoxText(const std::string& text) override {
-    if (m_setStepBox) m_setStepBox(text);
-  }
+  // The views, the animation, the time line and the step box belong to a show: its ShowUi
+  // handles them, and the program has none of its own to notify.
+  void UpdateAllViews() override {}
+  void StopAnimation() override {}
+  void RedrawTimeLine() override {}
+  void SetStepBoxText(const std::string&) override {}
 
-  // Where status texts go (none while the status bar is hidden) and how views are redrawn.
+  // Where status texts go (none while the status bar is hidden) and what boxes belong to.
   void SetStatusBar(QStatusBar* bar) { m_statusBar = bar; }
   void SetParent(QWidget* parent) { m_parent = parent; }
-  void SetViewUpdater(std::function<void()> update) { m_updateViews = std::move(update); }
-  void SetStepBoxWriter(std::function<void(const std::string&)> write) { m_setStepBox = std::move(write); }
 
  private:
   QPointer<QWidget> m_parent;
   QPointer<QStatusBar> m_statusBar;
-  std::function<void()> m_updateViews;
-  std::function<void(const std::string&)> m_setStepBox;
   bool m_waitCursor = false;
 };
 

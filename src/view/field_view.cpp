@@ -11,13 +11,18 @@
 #include <cmath>
 
 #include "app/show_document.h"
-#include "qtdraw/chart.h"
+#include "core/animation/navigation.h"
+#include "core/animation/song_for_step.h"
 #include "core/doc/hit_test.h"
-#include "view/step_navigation.h"
+#include "qtdraw/chart.h"
 
 namespace px {
 
-FieldView::FieldView(ShowDocument& show, QWidget* parent) : QAbstractScrollArea(parent), m_show(show) {
+FieldView::FieldView(ShowDocument& show, Ui& ui, QWidget* parent)
+    : QAbstractScrollArea(parent), m_show(show), m_ui(ui), m_clock(show.doc(), ui, m_player, *this) {
+  // Steps are beats: keep their spacing even.
+  m_timer.setTimerType(Qt::PreciseTimer);
+  connect(&m_timer, &QTimer::timeout, this, &FieldView::AnimationTick);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
@@ -78,6 +83,8 @@ void FieldView::UpdateScrollBars() {
 FieldViewDrawOptions FieldView::DrawOptions() const {
   FieldViewDrawOptions options;
   options.view.isSelected = [this](const CFormation* record) { return IsSelected(record); };
+  options.view.playing = m_show.doc().m_bPlaying;
+  options.songAtStep = [](const CPxDoc& doc, int step) { return SongForStep(doc, step).fileName; };
   return options;
 }
 
@@ -143,25 +150,6 @@ void FieldView::Decrease3DHeight() { Changed3DSetting(FieldViewState::Decrease3D
 void FieldView::Increase3DDepth() { Changed3DSetting(FieldViewState::Increase3DDepth(doc())); }
 void FieldView::Decrease3DDepth() { Changed3DSetting(FieldViewState::Decrease3DDepth(doc())); }
 
-void FieldView::StepChanged() {
-  doc().UpdateAllViews();
-  emit viewChanged();
-}
-
-void FieldView::NextStep() {
-  px::NextStep(doc(), m_state.Parking());
-  StepChanged();
-}
-
-void FieldView::GoToStep(int step) {
-  ShowStep(doc(), std::max(step, 0), m_state.Parking());
-  StepChanged();
-}
-
-void FieldView::PreviousStep() {
-  if (px::PreviousStep(doc(), m_state.Parking())) StepChanged();
-}
-
 bool FieldView::IsSelected(const CFormation* record) const {
   const auto& formations = m_show.doc().m_selectedFormations;
   return std::find(formations.begin(), formations.end(), record) != formations.end() ||
@@ -197,10 +185,10 @@ void FieldView::keyPressEvent(QKeyEvent* event) {
   // Left and right page through the steps; the other keys scroll.
   switch (event->key()) {
     case Qt::Key_Right:
-      NextStep();
+      px::NextStep(doc(), m_ui);
       return;
     case Qt::Key_Left:
-      PreviousStep();
+      px::PreviousStep(doc(), m_ui);
       return;
     default:
       QAbstractScrollArea::keyPressEvent(event);
@@ -210,6 +198,8 @@ void FieldView::keyPressEvent(QKeyEvent* event) {
 void FieldView::OnObjectRemoved(const CFormation* object) { std::erase(m_selectedPeople, object); }
 
 void FieldView::OnUpdate() {
+  // The show parks people for the flat field; the perspective parks them in rows of its own.
+  if (m_state.m_b3D) doc().ParkPeopleWithoutPlace(m_state.Parking());
   UpdateScrollBars();
   viewport()->update();
 }

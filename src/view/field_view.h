@@ -1,11 +1,15 @@
 #pragma once
 // The field view: one show's field at its current step, drawn by core through a QPainter
-// canvas with the isotropic mapping, with zoom, the perspective mode, step commands and
-// selection by a click.
+// canvas with the isotropic mapping, with zoom, the perspective mode, selection by a click,
+// and the timer that plays the show while the view is the active one.
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QTimer>
 #include <vector>
 
+#include "core/animation/animation_clock.h"
+#include "core/animation/animation_host.h"
+#include "core/animation/song_player.h"
 #include "core/draw/field_view_draw.h"
 #include "core/formation/formation_view.h"
 #include "qtdraw/field_mapping.h"
@@ -14,14 +18,24 @@ namespace px {
 
 class ShowDocument;
 
-class FieldView : public QAbstractScrollArea, public DocViewObserver, public FormationView {
+class FieldView : public QAbstractScrollArea,
+                  public DocViewObserver,
+                  public FormationView,
+                  public AnimationHost {
   Q_OBJECT
  public:
-  explicit FieldView(ShowDocument& show, QWidget* parent = nullptr);
+  // `ui` is the show's: the view's commands and its clock talk to it.
+  FieldView(ShowDocument& show, Ui& ui, QWidget* parent = nullptr);
   ~FieldView() override;
 
   ShowDocument& showDocument() { return m_show; }
   CPxDoc& doc();
+  Ui& ui() { return m_ui; }
+  // The clock that plays the show in this view, and the timer that drives it.
+  AnimationClock& clock() { return m_clock; }
+  const QTimer& animationTimer() const { return m_timer; }
+  // One period of the animation timer (what its timeout does).
+  void AnimationTick() { m_clock.OnTimer(); }
   FieldViewState& state() { return m_state; }
   const FieldViewState& state() const { return m_state; }
 
@@ -44,9 +58,6 @@ class FieldView : public QAbstractScrollArea, public DocViewObserver, public For
   void Decrease3DHeight();
   void Increase3DDepth();
   void Decrease3DDepth();
-  void NextStep();
-  void PreviousStep();
-  void GoToStep(int step);
 
   // Selection: formations live in the document's list, people in the view.
   const std::vector<CPerson*>& SelectedPeople() const { return m_selectedPeople; }
@@ -67,6 +78,10 @@ class FieldView : public QAbstractScrollArea, public DocViewObserver, public For
   void SetWaitCursor(bool busy) override;
   // Positions at the current step again, the people without one parked for this view.
   void RefreshPositions();
+  // AnimationHost
+  void ArmTimer(int periodMs) override { m_timer.start(periodMs); }
+  void KillTimer() override { m_timer.stop(); }
+  void ClearSelectedPeople() override { m_selectedPeople.clear(); }
 
  signals:
   // The current step, the zoom or the perspective changed.
@@ -83,13 +98,16 @@ class FieldView : public QAbstractScrollArea, public DocViewObserver, public For
   void UpdateScrollBars();
   void Zoom(bool (FieldViewState::*change)());
   void Changed3DSetting(bool changed);
-  void StepChanged();
 
   ShowDocument& m_show;
+  Ui& m_ui;
   FieldViewState m_state;
   QSize m_resolution;
   QImage m_buffer;  // the drawing is made here and copied to the screen in one go
   std::vector<CPerson*> m_selectedPeople;
+  SilentSongPlayer m_player;  // songs stay silent until the program has MIDI output
+  QTimer m_timer;
+  AnimationClock m_clock;
 };
 
 }  // namespace px

@@ -11,6 +11,7 @@
 
 #include "app/show_document.h"
 #include "core/formation/formation.h"
+#include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
 
@@ -22,7 +23,7 @@ constexpr QRgb kSurround = qRgb(192, 192, 192);
 class FieldPixels : public ::testing::Test {
  protected:
   void SetUp() override {
-    view = std::make_unique<FieldView>(*show);
+    view = std::make_unique<FieldView>(*show, ui);
     view->setFrameShape(QFrame::NoFrame);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -48,6 +49,7 @@ class FieldPixels : public ::testing::Test {
     return false;
   }
 
+  test::ScriptedUi ui;
   std::unique_ptr<ShowDocument> show = ShowDocument::New();
   std::unique_ptr<FieldView> view;
 };

@@ -13,10 +13,14 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "app/main_window.h"
 #include "core/support/scripted_ui.h"
 #include "view/field_view.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace px::test {
 
@@ -70,5 +74,28 @@ void WithModal(const std::function<void()>& open, const std::function<void(Dialo
   timer.stop();
   EXPECT_TRUE(acted) << "the expected dialog never opened";
 }
+
+// Runs the event loop until `done` holds or `ms` milliseconds have passed; whether it held.
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 3000) {
+  QDeadlineTimer deadline(ms);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QTest::qWait(5);
+  }
+  return true;
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
 
 }  // namespace px::test
