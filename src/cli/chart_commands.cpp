@@ -3,25 +3,16 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QTemporaryDir>
-#include <charconv>
 #include <iostream>
 #include <memory>
 #include <optional>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_file.h"
+#include "cli/cli_common.h"
 #include "qtdraw/chart_output.h"
 
 namespace px {
 namespace {
-
-std::optional<int> ParseCount(const std::string& text, int minimum) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || value < minimum) return std::nullopt;
-  return value;
-}
 
 struct ChartOptions {
   std::string input;
@@ -45,11 +36,11 @@ bool ParseOptions(const char* command, const std::vector<std::string>& args, boo
     if (arg == "-o" && hasValue) {
       options.output = args[++i];
     } else if (render && arg == "--step" && hasValue) {
-      const auto step = ParseCount(args[++i], 0);
+      const auto step = ParseInt(args[++i], 0);
       if (!step) return fail("--step needs a step number of 0 or more");
       options.step = *step;
     } else if (render && (arg == "--width" || arg == "--height") && hasValue) {
-      const auto pixels = ParseCount(args[++i], 16);
+      const auto pixels = ParseInt(args[++i], 16);
       if (!pixels || *pixels > 16384) return fail(arg + " needs a number of pixels from 16 to 16384");
       (arg == "--width" ? options.width : options.height) = *pixels;
     } else if (render && arg == "--3d") {
@@ -83,19 +74,12 @@ struct Gui {
 
 std::unique_ptr<Gui> StartGui() { return std::make_unique<Gui>(); }
 
-std::unique_ptr<CPxDoc> Open(const std::string& path) {
-  auto doc = std::make_unique<CPxDoc>();
-  const FileResult result = ReadShowFile(path, *doc);
-  if (!result.ok) throw result;
-  return doc;
-}
-
 }  // namespace
 
 int CmdRender(const std::vector<std::string>& args) {
   ChartOptions options;
   if (!ParseOptions("render", args, true, options)) return 2;
-  auto doc = Open(options.input);
+  auto doc = OpenShowOrThrow(options.input);
   const auto app = StartGui();
   QString error;
   if (!WriteStepImage(QString::fromStdString(options.output), *doc, options.step, QSize(options.width, options.height),
@@ -109,7 +93,7 @@ int CmdRender(const std::vector<std::string>& args) {
 int CmdPrint(const std::vector<std::string>& args) {
   ChartOptions options;
   if (!ParseOptions("print", args, false, options)) return 2;
-  auto doc = Open(options.input);
+  auto doc = OpenShowOrThrow(options.input);
   const auto app = StartGui();
   QString error;
   if (!WriteChartPdf(QString::fromStdString(options.output), *doc, &error)) {

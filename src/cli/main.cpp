@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/chart_commands.h"
+#include "cli/cli_common.h"
 #include "cli/demo_show.h"
 #include "cli/play_command.h"
 #include "cli/positions_command.h"
@@ -22,18 +23,6 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-struct UsageError {
-  std::string text;
-};
-
-// Opens a show or reports the document message and throws the exit status.
-std::unique_ptr<CPxDoc> OpenOrFail(const std::string& path) {
-  auto doc = std::make_unique<CPxDoc>();
-  const FileResult result = ReadShowFile(path, *doc);
-  if (!result.ok) throw result;
-  return doc;
-}
-
 void SaveOrFail(const std::string& path, CPxDoc& doc) {
   const FileResult result = WriteShowFile(path, doc);
   if (!result.ok) throw result;
@@ -46,7 +35,7 @@ int CmdNew(const Args& args) {
 }
 
 int CmdInfo(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   size_t places = 0, insts = 0;
   for (const auto& p : doc->m_people) {
     places += p->m_places.size();
@@ -64,13 +53,13 @@ int CmdInfo(const Args& args) {
 }
 
 int CmdDump(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   std::cout << ShowToJson(*doc).dump(2) << "\n";
   return 0;
 }
 
 int CmdRoundtrip(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   SaveOrFail(args.at(1), *doc);
   return 0;
 }

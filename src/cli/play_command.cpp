@@ -1,6 +1,5 @@
 #include "cli/play_command.h"
 
-#include <charconv>
 #include <iostream>
 #include <optional>
 
@@ -8,7 +7,7 @@
 #include "core/animation/animation_host.h"
 #include "core/animation/song_player.h"
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_file.h"
+#include "cli/cli_common.h"
 #include "core/ui/ui.h"
 #include "core/util/cp1252.h"
 
@@ -19,14 +18,6 @@ constexpr const char* kUsage = "play: usage: play FILE [--from S] [--ticks N]\n"
 // Without --ticks the show plays until it stops; a looping show stops here.
 constexpr int kMaxTicks = 10000;
 
-std::optional<int> ParseCount(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || value < 0) return std::nullopt;
-  return value;
-}
-
 struct PlayOptions {
   std::string path;
   std::optional<int> from, ticks;
@@ -36,7 +27,7 @@ bool ParseOptions(const std::vector<std::string>& args, PlayOptions& options) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if ((arg == "--from" || arg == "--ticks") && i + 1 < args.size()) {
-      const std::optional<int> value = ParseCount(args[++i]);
+      const std::optional<int> value = ParseInt(args[++i], 0);
       if (!value) {
         std::cerr << "play: " << arg << " needs a number of 0 or more\n";
         return false;
@@ -95,9 +86,8 @@ class LoopTimer final : public AnimationHost {
 int CmdPlay(const std::vector<std::string>& args) {
   PlayOptions options;
   if (!ParseOptions(args, options)) return 2;
-  CPxDoc doc;
-  const FileResult result = ReadShowFile(options.path, doc);
-  if (!result.ok) throw result;
+  auto opened = OpenShowOrThrow(options.path);
+  CPxDoc& doc = *opened;
   if (options.from) doc.SetCurrentStep(*options.from);
   doc.RecalcPositions();
 

@@ -1,24 +1,15 @@
 #include "cli/positions_command.h"
 
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_file.h"
+#include "cli/cli_common.h"
 
 namespace px {
 namespace {
-
-std::optional<int> ParseStep(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || value < 0) return std::nullopt;
-  return value;
-}
 
 struct PositionsOptions {
   std::string path;
@@ -31,7 +22,7 @@ bool ParseOptions(const std::vector<std::string>& args, PositionsOptions& option
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if ((arg == "--from" || arg == "--to") && i + 1 < args.size()) {
-      const std::optional<int> step = ParseStep(args[++i]);
+      const std::optional<int> step = ParseInt(args[++i], 0);
       if (!step) {
         std::cerr << "positions: " << arg << " needs a step number of 0 or more\n";
         return false;
@@ -58,9 +49,8 @@ bool ParseOptions(const std::vector<std::string>& args, PositionsOptions& option
 int CmdPositions(const std::vector<std::string>& args) {
   PositionsOptions options;
   if (!ParseOptions(args, options)) return 2;
-  CPxDoc doc;
-  const FileResult result = ReadShowFile(options.path, doc);
-  if (!result.ok) throw result;
+  auto opened = OpenShowOrThrow(options.path);
+  CPxDoc& doc = *opened;
   const int from = options.from.value_or(0);
   const int to = options.to.value_or(doc.m_nLastStep);
   if (to < from) {

@@ -1,28 +1,15 @@
 #include "cli/steps_cli.h"
 
-#include <charconv>
 #include <iostream>
 #include <optional>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_file.h"
+#include "cli/cli_common.h"
 #include "core/people/position_description.h"
 #include "core/people/step_commands.h"
 #include "core/util/cp1252.h"
 
 namespace px {
-namespace {
-
-std::optional<int> ParseInt(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
-}  // namespace
-
 int CmdDescribe(const std::vector<std::string>& args) {
   const std::optional<int> x = ParseInt(args.at(0));
   const std::optional<int> y = ParseInt(args.at(1));
@@ -47,15 +34,13 @@ int CmdReport(const std::vector<std::string>& args) {
     std::cerr << "report: usage: report FILE --person ID\n";
     return 2;
   }
-  CPxDoc doc;
-  const FileResult result = ReadShowFile(path, doc);
-  if (!result.ok) throw result;
-  CPerson* person = doc.FindPerson(*id);
+  auto doc = OpenShowOrThrow(path);
+  CPerson* person = doc->FindPerson(*id);
   if (!person) {
     std::cerr << "report: the show has no person with ID " << *id << "\n";
     return 1;
   }
-  std::cout << Cp1252ToUtf8(StepsText(*person, doc.m_nCurrentStep));
+  std::cout << Cp1252ToUtf8(StepsText(*person, doc->m_nCurrentStep));
   return 0;
 }
 

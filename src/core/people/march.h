@@ -29,10 +29,6 @@ CPoint SpotUnrotated(CFormation& formation, int slot);
 // a + (b - a) * elapsed / total on each axis, with the MulDiv rounding.
 CPoint Lerp(CPoint a, CPoint b, int elapsed, int total);
 
-// The signed turn from angle a1 to a2 in the chosen direction (positive is clockwise on
-// the field, whose y axis points down).
-double TurnBetween(double a1, double a2, bool clockwise);
-
 // Rotates p about centre with the formation transform's rounding (skew 0).
 CPoint RotateAbout(CPoint p, CPoint centre, double angle);
 

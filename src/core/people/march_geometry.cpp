@@ -17,11 +17,6 @@ int RoundRotated(double value) {
 
 }  // namespace
 
-double TurnBetween(double a1, double a2, bool clockwise) {
-  if (a2 > a1) return clockwise ? a2 - a1 : -(FULL_TURN - (a2 - a1));
-  return clockwise ? (a2 - a1) + FULL_TURN : a2 - a1;
-}
-
 namespace {
 
 // A gate turn turns a whole section by the same angles at each step (the old rotation and

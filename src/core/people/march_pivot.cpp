@@ -2,13 +2,11 @@
 #include <cmath>
 
 #include "core/people/march.h"
+#include "core/people/pivot_turn.h"
 #include "core/util/muldiv.h"
 
 namespace px::march {
 namespace {
-
-// Below this turn the designer means a whole turn, not standing still.
-constexpr double kWholeTurnBelow = 4.0 * PI / 180.0;
 
 }  // namespace
 
@@ -16,8 +14,7 @@ CPoint Pivot(const Leg& leg) {
   CFormation& pf = *leg.from.m_pFormation;
   CFormation& nf = *leg.to.m_pFormation;
   const bool clockwise = leg.to.m_bClockwise != 0;
-  double turn = TurnBetween(pf.m_dRotation, nf.m_dRotation, clockwise);
-  if (std::fabs(turn) < kWholeTurnBelow) turn = clockwise ? FULL_TURN : -FULL_TURN;
+  const double turn = PivotTurn(pf.m_dRotation, nf.m_dRotation, clockwise, true);
   const double angle = leg.elapsed * turn / leg.total;
 
   if (leg.to.m_bSimple) return RotateAbout(SpotOf(leg.from), pf.m_ptPivot, angle);

@@ -1,6 +1,7 @@
 // Arc change and Skew: the person keeps its slot on the old formation while the formation's
 // arc angles or skew change step by step toward the new one.
 #include "core/people/march.h"
+#include "core/people/pivot_turn.h"
 
 namespace px::march {
 namespace {
@@ -16,8 +17,8 @@ double Normalised(double angle) {
 CPoint ArcChange(const Leg& leg) {
   CFormation& pf = *leg.from.m_pFormation;
   const CFormation& nf = *leg.to.m_pFormation;
-  const double startTurn = TurnBetween(pf.m_dArcStart, nf.m_dArcStart, leg.to.m_bStartClockwise != 0);
-  const double endTurn = TurnBetween(pf.m_dArcEnd, nf.m_dArcEnd, leg.to.m_bEndClockwise != 0);
+  const double startTurn = PivotTurn(pf.m_dArcStart, nf.m_dArcStart, leg.to.m_bStartClockwise != 0, false);
+  const double endTurn = PivotTurn(pf.m_dArcEnd, nf.m_dArcEnd, leg.to.m_bEndClockwise != 0, false);
   const double start = Normalised(pf.m_dArcStart + leg.elapsed * startTurn / leg.total);
   const double end = Normalised(pf.m_dArcEnd + leg.elapsed * endTurn / leg.total);
   return SubstituteSpot(pf, leg.from.m_nSlot, pf.m_dRotation, pf.m_dSkew, end, start);

@@ -6,26 +6,13 @@
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
+#include "core/support/cli_runner.h"
 
 namespace px {
 namespace {
 
-struct CliRun {
-  std::string out;
-  int status = -1;
-};
-
-CliRun RunCli(const std::string& args) {
-  CliRun run;
-  FILE* pipe = popen((std::string(PYXARO_CLI) + " " + args + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
-}
+using CliRun = testing::CliOutput;
+const auto RunCli = testing::RunPyxaroCli;
 
 TEST(StepsCli, DescribePrintsTheTextAsItIs) {
   const CliRun run = RunCli("describe 2000 3000");
