@@ -6,9 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_commands.h"
+#include "cli/cli_common.h"
 #include "cli/demo_show.h"
+#include "cli/play_command.h"
+#include "cli/positions_command.h"
 #include "cli/show_json.h"
 #include "cli/spots_command.h"
+#include "cli/steps_cli.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
 #include "core/util/cp1252.h"
@@ -17,18 +22,6 @@ namespace px {
 namespace {
 
 using Args = std::vector<std::string>;
-
-struct UsageError {
-  std::string text;
-};
-
-// Opens a show or reports the document message and throws the exit status.
-std::unique_ptr<CPxDoc> OpenOrFail(const std::string& path) {
-  auto doc = std::make_unique<CPxDoc>();
-  const FileResult result = ReadShowFile(path, *doc);
-  if (!result.ok) throw result;
-  return doc;
-}
 
 void SaveOrFail(const std::string& path, CPxDoc& doc) {
   const FileResult result = WriteShowFile(path, doc);
@@ -42,7 +35,7 @@ int CmdNew(const Args& args) {
 }
 
 int CmdInfo(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   size_t places = 0, insts = 0;
   for (const auto& p : doc->m_people) {
     places += p->m_places.size();
@@ -60,13 +53,13 @@ int CmdInfo(const Args& args) {
 }
 
 int CmdDump(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   std::cout << ShowToJson(*doc).dump(2) << "\n";
   return 0;
 }
 
 int CmdRoundtrip(const Args& args) {
-  auto doc = OpenOrFail(args.at(0));
+  auto doc = OpenShowOrThrow(args.at(0));
   SaveOrFail(args.at(1), *doc);
   return 0;
 }
@@ -91,7 +84,15 @@ const std::vector<Command>& Commands() {
       {"dump", "dump FILE          the whole show as JSON", 1, CmdDump},
       {"roundtrip", "roundtrip IN OUT   read a show and write it again", 2, CmdRoundtrip},
       {"demo", "demo OUT           write the bundled demo show", 1, CmdDemo},
+      {"describe", "describe X Y       the position of a field point in words", 2, CmdDescribe},
+      {"report", "report FILE --person ID   the step sheet of one person", 3, CmdReport},
+      {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step", 1,
+       CmdPositions},
+      {"play", "play FILE [--from S] [--ticks N]   play the show headless, one step per tick", 1, CmdPlay},
       {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", 1, CmdSpots},
+      {"render", "render FILE --step N -o OUT [--width W] [--height H] [--3d]   one step as PNG, SVG or PDF", 1,
+       CmdRender},
+      {"print", "print FILE -o OUT.pdf   the printed field charts as a PDF", 1, CmdPrint},
   };
   return commands;
 }

@@ -1,10 +1,9 @@
 #include "cli/spots_command.h"
 
-#include <charconv>
 #include <iostream>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_file.h"
+#include "cli/cli_common.h"
 
 namespace px {
 namespace {
@@ -27,11 +26,6 @@ json FormationSpots(CFormation& f) {
           {"length", f.m_dLength}, {"outline", outline}, {"slots", slots}};
 }
 
-bool ParseInt(const std::string& text, int& value) {
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
 }  // namespace
 
 json SpotsToJson(CPxDoc& doc, int step) {
@@ -44,19 +38,17 @@ json SpotsToJson(CPxDoc& doc, int step) {
 int CmdSpots(const std::vector<std::string>& args) {
   int step = -1;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--step" && i + 1 < args.size() && ParseInt(args[i + 1], step) && step >= 0) {
-      ++i;
-      continue;
+    if (args[i] == "--step" && i + 1 < args.size()) {
+      if (const auto parsed = ParseInt(args[i + 1], 0)) {
+        step = *parsed;
+        ++i;
+        continue;
+      }
     }
     std::cerr << "usage: pyxaro-cli spots FILE [--step N]\n";
     return 2;
   }
-  auto doc = std::make_unique<CPxDoc>();
-  const FileResult result = ReadShowFile(args.at(0), *doc);
-  if (!result.ok) {
-    std::cerr << result.message << "\n";
-    return 1;
-  }
+  auto doc = OpenShowOrThrow(args.at(0));
   std::cout << SpotsToJson(*doc, step).dump(2) << "\n";
   return 0;
 }

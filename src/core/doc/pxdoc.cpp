@@ -156,6 +156,9 @@ void CPxDoc::RenumberPeople() {
 
 void CPxDoc::RelinkPlaces() {
   for (const auto& person : m_people) {
+    // The timeline lookups rely on ascending steps; only a damaged file breaks that order.
+    std::stable_sort(person->m_places.begin(), person->m_places.end(),
+                     [](const auto& a, const auto& b) { return a->m_nStep < b->m_nStep; });
     for (const auto& place : person->m_places) {
       place->m_pPerson = person.get();
       place->m_nPersonID = person->m_nNumber;

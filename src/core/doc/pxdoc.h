@@ -106,6 +106,13 @@ class CPxDoc {
   int m_nMidiDevice = 0;
   std::uint16_t m_nFileVersion[2] = {1, 12};  // major number and file version
 
+  // Animation state of the open show (not stored): playing, a song started on the MIDI
+  // output, and the name and begin step of the song last started.
+  bool m_bPlaying = false;
+  bool m_bSongStarted = false;
+  std::string m_strLastSong;
+  int m_nLastSongBegin = 0;
+
   // Field geometry.
   int m_nFieldType = 0;
   double m_dFieldWidth = 7200.0;

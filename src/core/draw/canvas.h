@@ -39,6 +39,8 @@ enum class TextAlign {
   TopLeft,    // the text starts at the point
   TopCenter,  // the text is centred on the point's x, its top at the point's y
   Center,     // the text is centred on the point
+  MiddleLeft,   // the text starts at the point's x and is centred on its y
+  MiddleRight,  // the text ends at the point's x and is centred on its y
 };
 
 class Canvas {
@@ -69,6 +71,9 @@ class Canvas {
   // The height word-wrapped text would take, without drawing it.
   virtual int MeasureWrappedText(const CRect& rect, const std::string& text) = 0;
   virtual void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) = 0;
+  // Inverts the colours under the rectangle (selection handles stay visible on any colour).
+  // Devices that cannot invert fill the rectangle black instead.
+  virtual void InvertRect(const CRect& rect) { FillRect(rect, 0); }
 };
 
 }  // namespace px

@@ -5,19 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "core/ui/dialog_message.h"
+
 #include "core/formation/formation.h"
 #include "core/util/types.h"
 
 namespace px {
 
 class FormationView;
-
-// A refused OK: the message box text and its caption.
-struct DialogMessage {
-  std::string text;
-  std::string caption;
-  friend bool operator==(const DialogMessage&, const DialogMessage&) = default;
-};
 
 struct FormationProperties {
   static constexpr const char* kCaption = "Formation / Prop Properties";

@@ -1,16 +1,15 @@
-// Where a person stands at a step: at a place, the slot's spot; between places, the march.
+// Where a person stands at a step: at a place, the slot's spot; between places, the march
+// chosen by the next place, overlaid by the person's step instructions.
 #include <algorithm>
+#include <cmath>
 
 #include "core/doc/pxdoc.h"
-#include "core/people/person.h"
+#include "core/people/march.h"
 #include "core/util/muldiv.h"
 
 namespace px {
-namespace {
+namespace march {
 
-bool OnField(CPoint p) { return p.x >= 0 && p.x <= FIELD_EXTENT && p.y >= 0 && p.y <= FIELD_EXTENT; }
-
-// The cached spot of a place, computed on first use.
 CPoint SpotOf(CPlace& place) {
   if (place.m_ptSpot == POSITION_NONE && place.m_pFormation)
     place.m_ptSpot = place.m_pFormation->GetSpot(place.m_nSlot, 0.0, 0.0, place.m_pFormation->m_dSkew);
@@ -21,13 +20,38 @@ CPoint Lerp(CPoint a, CPoint b, int elapsed, int total) {
   return CPoint{a.x + MulDiv(b.x - a.x, elapsed, total), a.y + MulDiv(b.y - a.y, elapsed, total)};
 }
 
+namespace {
+
+CPoint MarchBetween(CPerson& person, CPlace& from, CPlace& to, int step) {
+  const int begin = from.m_pFormation->m_nStep;
+  const int total =
+      std::max(1, to.m_pFormation->m_nStep - begin - to.m_nWaitAfter - to.m_nWaitBefore);
+  const int elapsed = step - begin - to.m_nWaitBefore;
+  if (elapsed <= 0) return SpotOf(from);
+  if (elapsed >= total) return SpotOf(to);
+  const Leg leg{person, from, to, step, elapsed, total};
+  switch (to.m_nMarchMode) {
+    case MARCH_FLOAT: return to.m_bFlex ? FloatFlex(leg) : Float(leg);
+    case MARCH_FOLLOW: return Follow(leg);
+    case MARCH_PIVOT: return Pivot(leg);
+    case MARCH_XY: return CornerMarch(leg, true);
+    case MARCH_YX: return CornerMarch(leg, false);
+    case MARCH_ARC: return ArcChange(leg);
+    case MARCH_SKEW: return Skew(leg);
+    default: return POSITION_NONE;
+  }
+}
+
+bool OnField(CPoint p) { return p.x >= 0 && p.x <= FIELD_EXTENT && p.y >= 0 && p.y <= FIELD_EXTENT; }
+
 }  // namespace
+}  // namespace march
 
 CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
   if (formation) {
     CPoint spot = POSITION_NONE;
     if (slot >= 0 && slot < formation->m_nPlaces && formation->m_ppPlaces[static_cast<size_t>(slot)])
-      spot = SpotOf(*formation->m_ppPlaces[static_cast<size_t>(slot)]);
+      spot = march::SpotOf(*formation->m_ppPlaces[static_cast<size_t>(slot)]);
     else
       spot = formation->GetSpot(slot, 0.0, 0.0, formation->m_dSkew);
     SetCurrentPosition(spot);
@@ -40,36 +64,32 @@ CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
     return m_ptPosition;
   }
 
-  CPlace* at = nullptr;
-  CPlace* previous = nullptr;
-  CPlace* next = nullptr;
-  for (const auto& place : m_places) {
-    if (place->m_nStep == step) at = place.get();
-    else if (place->m_nStep < step) previous = place.get();
-    else if (!next) next = place.get();
-  }
+  PlaceRange places = PlacesAround(step);
+  CPlace*& at = places.at;
+  CPlace*& previous = places.previous;
+  CPlace*& next = places.next;
+
+  // A chain of step instructions that starts after the previous place takes over: the
+  // drill is marched up to the chain's first count and the runs are added from there.
+  const StepInstChain chain = at ? StepInstChain{} : FindStepInstCovering(step);
+  const bool overlay = chain.inst && (!previous || chain.first->m_nCount >= previous->m_nStep);
+  if (overlay) places = PlacesAround(chain.first->m_nCount);
+  const int motionStep = overlay ? chain.first->m_nCount : step;
 
   CPoint result = POSITION_NONE;
   if (at) {
-    result = SpotOf(*at);
+    result = march::SpotOf(*at);
   } else if (previous && next && previous->m_pFormation && next->m_pFormation) {
-    const int begin = previous->m_pFormation->m_nStep;
-    const int total = std::max(1, next->m_pFormation->m_nStep - begin - next->m_nWaitAfter - next->m_nWaitBefore);
-    const int elapsed = step - begin - next->m_nWaitBefore;
-    const CPoint from = SpotOf(*previous);
-    const CPoint to = SpotOf(*next);
-    if (elapsed <= 0)
-      result = from;
-    else if (elapsed >= total)
-      result = to;
-    else if (next->m_nMarchMode == MARCH_FLOAT)
-      result = Lerp(from, to, elapsed, total);
-    // TODO: the other march modes and step instructions.
+    result = march::MarchBetween(*this, *previous, *next, motionStep);
   }
-  if (!OnField(result)) result = POSITION_NONE;
+  if (!march::OnField(result)) result = POSITION_NONE;
+  if (overlay) result = ApplyStepInsts(chain.first, result, step);
+  // The runs may lead off the field, which counts as no position like any other.
+  if (!march::OnField(result)) result = POSITION_NONE;
   SetCurrentPosition(result);
 
-  if (cacheOn && step >= 0) {
+  // The Flex march may have switched the cache on and sized it for the whole group.
+  if (m_pDocument && m_pDocument->m_bSaveStepsToMemory && step >= 0) {
     const size_t size = static_cast<size_t>(std::max(m_pDocument->m_nLastStep, 0)) + 1;
     if (m_posCache.size() < size) m_posCache.resize(size, POSITION_NONE);
     if (static_cast<size_t>(step) < m_posCache.size()) m_posCache[static_cast<size_t>(step)] = result;

@@ -36,11 +36,24 @@ class CPerson : public CDrawRect {
   // Sets the height text and recomputes m_nHeight2 from it.
   void SetHeight(const std::string& text);
 
-  // Timeline lookups; all walk m_places from its head.
+  // Timeline lookups. m_places is ascending by step, so they search it rather than walk
+  // it; the answers are those of a walk from its head.
   CPlace* GetPlaceAt(int step) const;
   CPlace* GetPlaceAtOrAfter(int step) const;  // a step of 0 reads as 1
   CPlace* GetPlaceAtOrBefore(int step) const;
   CPlace* GetPlaceOnFormation(const CFormation* formation) const;
+  // The places around `step`: the last before it, the first and last at it and the first
+  // after it (null where there is none).
+  struct PlaceRange {
+    CPlace* previous = nullptr;
+    CPlace* firstAt = nullptr;
+    CPlace* at = nullptr;
+    CPlace* next = nullptr;
+  };
+  PlaceRange PlacesAround(int step) const;
+  // The index of the first place at or after `step`, trying the last boundary found first.
+  size_t FirstPlaceIndexAtOrAfter(int step) const;
+  mutable size_t m_nPlaceHint = 0;  // where the last PlacesAround found its step would go
 
   // Puts the person on a new last slot of `formation` (or at otherPerson's slot, moving the
   // people from there on up by one). Replaces a place at the same step unless keepExisting.
@@ -56,6 +69,27 @@ class CPerson : public CDrawRect {
   // The position at `step` (POSITION_NONE when the person has none there). With a
   // formation, the spot of that formation's slot.
   CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0);
+  // The march-code letters of the approach after `currentStep` ("?" when there is none),
+  // with the waits written around them, e.g. "2PV4".
+  std::string GetMarchCode(int currentStep) const;
+  // The label drawn on the marker at the document's current step: the march code, or the
+  // step size in whole inches when the show displays step sizes.
+  std::string GetMarchLabel();
+
+  // Makes this person the one anchor of its Follow (or Float Flex) group at `step`.
+  // False when the person has no place at `step` or none before it.
+  bool SetAnchor(int step, bool floatGroup);
+  // 0 when `other` does not march in this person's Follow group (as last set up in
+  // m_pFromPlace / m_pToPlace), 2 when other leads it, else 1.
+  int GetFollowRole(const CPerson& other) const;
+  // Keep the march settings of the place at `step` across re-spotting.
+  void SaveMarchSettings(int step);
+  void RestoreMarchSettings(int step);
+  // A copy for pasting: look, identity texts and formation settings, without ID, letter,
+  // absent flag, places, instructions or caches.
+  std::unique_ptr<CPerson> ClonePerson() const;
+  // The shown name of a shape kind ("" for an unknown one).
+  static const char* GetKindName(int kind);
 
   CPoint m_ptPosition = POSITION_NONE;
   std::vector<std::unique_ptr<CPlace>> m_places;        // ascending by step
@@ -73,7 +107,34 @@ class CPerson : public CDrawRect {
   int m_nPathStep = -1;
   std::vector<double> m_segLen;
   std::vector<double> m_cumLen;
+  // Transient: the unrotated spots of the gate turn in progress, kept like m_path while
+  // the approach stays the same (reset by InvalidatePositions).
+  struct TurnSpots {
+    const CPlace* from = nullptr;
+    const CPlace* to = nullptr;
+    int step = -1;
+    CPoint fromSpot = POSITION_NONE;
+    CPoint toSpot = POSITION_NONE;
+  } m_turnSpots;
   int m_nPersonVersion = 1;
+
+  // Step instructions and step sizes.
+  struct StepInstChain {
+    CStepInst* inst = nullptr;   // the instruction starting at or covering the step
+    CStepInst* first = nullptr;  // the earliest instruction of the unbroken chain leading to it
+  };
+  CStepInst* FindStepInst(int count) const;
+  StepInstChain FindStepInstCovering(int step) const;
+  // The instruction at `count`, or a new empty one for that count in its sorted place.
+  CStepInst* GetOrAddStepInst(int count);
+  // Shortens every run that reaches into the next instruction's count.
+  void ClipStepInsts();
+  // `position` moved by the runs from chainFirst on, as far as they reach by `step`.
+  CPoint ApplyStepInsts(const CStepInst* chainFirst, CPoint position, int step) const;
+  // Inches per step of the approach that contains `step`; 0 when there is none.
+  double GetStepSize(int step);
+  // The member's step sheet: every place and instruction of the show in words.
+  std::string GetStepReport(int* lineCount = nullptr);
 
  private:
   // Takes the place at `index` of m_places off its formation and destroys it.

@@ -1,6 +1,9 @@
 #pragma once
 // A place: at this step the person stands in this slot of this formation, and this is how
 // the person marches there from the previous place.
+#include <memory>
+#include <string>
+
 #include "core/doc/cobject.h"
 #include "core/util/types.h"
 
@@ -18,11 +21,20 @@ enum MarchMode : int {
   MARCH_ARC = 5,
   MARCH_SKEW = 6,
 };
+constexpr int MARCH_MODE_COUNT = 7;
 
 class CPlace : public CObject {
  public:
   const char* GetRuntimeClassName() const override { return "CPlace"; }
   void Serialize(CArchive& ar) override;
+
+  // A copy with every field, not yet in any list.
+  std::unique_ptr<CPlace> ClonePlace() const;
+  // The sentence the step view and the step report show for this place; without oneLine
+  // the formation goes on a paragraph of its own.
+  std::string DescribePlace(bool oneLine) const;
+  // Copies the march mode, its options and both waits from `other`.
+  void CopyMarchSettings(const CPlace& other);
 
   int m_nStep = 0;
   int m_nFormationID = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // A step instruction: from a count, march a number of steps of a given size in a direction,
 // overriding the computed motion.
+#include <string>
+
 #include "core/doc/cobject.h"
 
 namespace px {
@@ -9,6 +11,9 @@ class CStepInst : public CObject {
  public:
   const char* GetRuntimeClassName() const override { return "CStepInst"; }
   void Serialize(CArchive& ar) override;
+
+  // The instruction in words; `separated` puts the step size on a line of its own.
+  std::string DescribeStepInst(bool separated) const;
 
   int m_bTowardStands = 0;    // +y
   int m_bAwayFromStands = 0;  // -y

@@ -1,6 +1,8 @@
 // `pyxaro-cli spots`: the outline and slot spots of a show's formations as JSON.
 #include <gtest/gtest.h>
 
+#include "core/support/cli_runner.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,15 +19,9 @@ namespace {
 
 // Runs the command line and returns what it printed; `status` gets the exit status.
 std::string RunCli(const std::string& arguments, int& status) {
-  const std::string command = std::string(PYXARO_CLI) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  if (!pipe) return out;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  status = pclose(pipe);
-  return out;
+  const testing::CliOutput run = testing::RunPyxaroCli(arguments);
+  status = run.status;
+  return run.out;
 }
 
 TEST(SpotsCommand, PrintsOutlineAndSpotsPerFormation) {

@@ -1,0 +1,24 @@
+#pragma once
+// What the field view tells the drawing of formations and people: its perspective mode,
+// its selection, its tool and whether the show is playing.
+#include <functional>
+
+#include "core/draw/field_view_state.h"
+#include "core/formation/formation.h"
+
+namespace px {
+
+struct DrawView {
+  bool is3D = false;
+  Perspective perspective;   // used in 3D
+  bool rotateTool = false;   // the rotate pointer is the current tool
+  bool showsHandles = true;  // selected records get their trackers
+  bool playing = false;      // the show is being animated
+  // Whether the view has the formation or person selected; empty: nothing is selected.
+  std::function<bool(const CFormation*)> isSelected;
+
+  bool IsSelected(const CFormation* record) const { return isSelected && isSelected(record); }
+  CPoint Project(CPoint pt) const { return is3D ? perspective.Apply(pt) : pt; }
+};
+
+}  // namespace px

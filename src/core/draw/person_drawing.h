@@ -1,0 +1,35 @@
+#pragma once
+// Drawing of band members: markers of every kind, letters, group pictures, ID numbers,
+// march-mode and step-size labels, selection squares and paths over the show.
+#include "core/doc/pxdoc.h"
+#include "core/draw/draw_view.h"
+#include "core/draw/painter.h"
+
+namespace px {
+
+// ID number positions of the View Options ("Right", "Left", "Top", "Bottom").
+enum IdPosition : int { ID_RIGHT = 0, ID_LEFT = 1, ID_TOP = 2, ID_BOTTOM = 3 };
+// Space between the marker and its ID number or label.
+constexpr int kIdGap = 8;
+
+inline bool IsAbsent(const CPerson& person) { return person.m_nExtra != 0; }
+
+Font IdNumberFont(const CPxDoc& doc);
+Font LetterFont(const CPxDoc& doc);
+Font LabelFont(const CPxDoc& doc);
+
+// The label shown beside a person ("" for none): the step size when "Step Size" is on,
+// else the march code when "March Mode" is on.
+std::string PersonLabel(CPerson& person);
+
+// Draws the person at its current position: marker (or letters, or group picture), ID number
+// and label. `index` is the person's place in the show's list (for "As Index").
+void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index);
+
+// The selection square: twice the marker half-size, centred on the marker, inverted.
+void DrawPersonTracker(Painter& painter, const CPerson& person);
+
+// Each person's path over the whole show as a dotted polyline of its positions.
+void DrawPaths(Painter& painter, CPxDoc& doc);
+
+}  // namespace px

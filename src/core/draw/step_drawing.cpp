@@ -1,0 +1,88 @@
+#include "core/draw/step_drawing.h"
+
+#include "core/draw/formation_drawing.h"
+#include "core/draw/record_style.h"
+
+namespace px {
+namespace {
+
+void DrawOutlines(Painter& painter, const CPxDoc& doc, const DrawView& view, int when) {
+  const int step = OutlineStep(doc, when);
+  if (step < 0) return;
+  for (const auto& f : doc.m_formations) {
+    if (f->m_nStep != step || !ShowsAsOutline(*f)) continue;
+    DrawFormation(painter, *f, when, &view);
+    DrawPivotMarker(painter, *f, when, &view);
+  }
+}
+
+// People nearer the home side (larger y) come later in the list, so in 3D they are drawn
+// over those behind them. Stable: equal rows keep their order.
+void SortPeopleByDepth(CPxDoc& doc) {
+  auto& people = doc.m_people;
+  for (size_t i = 1; i < people.size(); ++i) {
+    for (size_t j = i; j > 0 && people[j - 1]->m_ptPosition.y > people[j]->m_ptPosition.y; --j)
+      std::swap(people[j - 1], people[j]);
+  }
+}
+
+}  // namespace
+
+bool DrawsInFull(const CPxDoc& doc, const DrawView& view, bool printing) {
+  return !view.is3D && !printing && (!view.playing || doc.m_bDrawOnAnimate);
+}
+
+bool StandsAtCurrentStep(const CFormation& f, int currentStep) {
+  if (f.m_nStep == currentStep) return true;
+  return f.m_nStep != f.m_nEndStep && f.m_nEndStep != -1 && f.m_nStep <= currentStep && currentStep <= f.m_nEndStep;
+}
+
+bool ShowsAsOutline(const CFormation& f) { return IsHollow(f) && f.m_nEndStep <= f.m_nStep; }
+
+int OutlineStep(const CPxDoc& doc, int when) {
+  const int current = doc.m_nCurrentStep;
+  if (when > 0) return doc.NextFormationStep(current, false);
+  // The nearest earlier step holding an outline formation.
+  int best = -1;
+  for (const auto& f : doc.m_formations)
+    if (f->m_nStep < current && f->m_nStep >= 0 && f->m_nStep > best && ShowsAsOutline(*f)) best = f->m_nStep;
+  return best;
+}
+
+void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
+  const bool printing = painter.IsPrinting();
+  const bool full = DrawsInFull(doc, view, printing);
+  const int current = doc.m_nCurrentStep;
+
+  if (full && doc.m_bOutlinePast) DrawOutlines(painter, doc, view, DRAW_PAST);
+  if (full && doc.m_bOutlineFuture) DrawOutlines(painter, doc, view, DRAW_FUTURE);
+
+  const bool handles = full && !view.playing && view.showsHandles;
+  for (const auto& owned : doc.m_formations) {
+    const CFormation& f = *owned;
+    if (!StandsAtCurrentStep(f, current)) continue;
+    // Plain outlines are left out while playing, in 3D and on paper: only filled or
+    // ranged props remain.
+    if (!full && IsHollow(f) && !IsRangedProp(f)) continue;
+    DrawFormation(painter, f, DRAW_NOW, &view);
+    if (handles && view.IsSelected(&f)) {
+      DrawFormationTracker(painter, f);
+      DrawPivotMarker(painter, f, DRAW_NOW, &view);
+    }
+  }
+
+  if (!full && view.is3D && (doc.m_bFill3D || doc.m_bOutlineFill3D)) {
+    doc.ParkPeopleWithoutPlace(ParkingLayout::Perspective);
+    SortPeopleByDepth(doc);
+  }
+  if (doc.m_bShowPaths && !view.is3D && !view.playing) DrawPaths(painter, doc);
+
+  const bool peopleTrackers = !view.is3D && !view.playing && !printing && view.showsHandles;
+  for (size_t i = 0; i < doc.m_people.size(); ++i) {
+    CPerson& person = *doc.m_people[i];
+    DrawPerson(painter, person, &view, static_cast<int>(i));
+    if (peopleTrackers && view.IsSelected(&person)) DrawPersonTracker(painter, person);
+  }
+}
+
+}  // namespace px

@@ -1,0 +1,60 @@
+#pragma once
+// The Formation / Prop Properties dialog bound to its core model.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <functional>
+
+#include "core/formation/formation_properties.h"
+#include "dialogs/dialog_support.h"
+
+namespace px {
+
+class FormationPropertiesDialog : public ModelDialog {
+  Q_OBJECT
+ public:
+  // `stepLength` is the show's default step size in inches, for the Step Calculator.
+  FormationPropertiesDialog(const FormationProperties& model, double stepLength, Ui& ui, QWidget* parent = nullptr);
+
+  const FormationProperties& model() const { return m_model; }
+
+  QLineEdit* name;
+  QSpinBox* count;
+  QPushButton *countPlus, *countMinus, *countPlus8, *countMinus8;
+  QLineEdit *width, *height;
+  QCheckBox *scaleToFit, *scaleToInterval;
+  QButtonGroup* shape;  // ids are the kinds 0 .. 6
+  QCheckBox* block;
+  QSpinBox* rows;
+  ColorButton* color;
+  QLineEdit *sides, *star, *skew, *rotated;
+  QPushButton *rotateUp, *rotateDown, *unrotate;
+  QLabel* number;
+  QLineEdit* interval;
+  QCheckBox *spread, *peopleFill, *reverse, *centerPivot, *cornerPivot;
+  QCheckBox* propFill;
+  ColorButton* fillColor;
+  QSpinBox* endStep;
+  QCheckBox* arrow;
+
+ protected:
+  std::pair<std::string, std::string> StoreAndCheck() override;
+
+ private:
+  void Load();
+  void Store();
+  // Stores the widgets, lets the model react to a control, and shows the result.
+  void Interlock(const std::function<void(FormationProperties&)>& change);
+  void Calculate(QLineEdit* edit);
+
+  FormationProperties m_model;
+  double m_stepLength;
+};
+
+// The dialog runner of the Formation Properties command: the modal dialog on the model.
+bool ShowFormationPropertiesDialog(FormationProperties& model, double stepLength, Ui& ui, QWidget* parent);
+
+}  // namespace px

@@ -1,0 +1,156 @@
+#include "dialogs/grid_properties_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/people/step_calculator.h"
+#include "core/util/format.h"
+#include "dialogs/step_calculator_dialog.h"
+
+namespace px {
+
+GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, double stepLength, Ui& ui, QWidget* parent)
+    : ModelDialog(ui, QString::fromLatin1(GridPropertiesModel::kTitle), QString::fromLatin1(GridPropertiesModel::kHelpTopic),
+                  parent),
+      m_model(model),
+      m_stepLength(stepLength),
+      m_presets(new QButtonGroup(this)) {
+  auto* layout = new QVBoxLayout(this);
+
+  auto* presetBox = new QGroupBox(tr("Field"));
+  auto* presetLayout = new QVBoxLayout(presetBox);
+  for (size_t i = 0; i < FieldPresets().size(); ++i) {
+    auto* button = new QRadioButton(QString::fromLatin1(FieldPresets()[i].name));
+    m_presets->addButton(button, static_cast<int>(i));
+    presetLayout->addWidget(button);
+  }
+  connect(m_presets, &QButtonGroup::idClicked, this, [this](int id) {
+    Store();
+    m_model.SelectPreset(id);
+    Load();
+  });
+
+  auto* sizeBox = new QGroupBox(tr("Size (inches)"));
+  auto* sizeLayout = new QGridLayout(sizeBox);
+  auto addLength = [&](int row, const QString& label) {
+    auto* edit = new QLineEdit;
+    auto* s = new QPushButton(tr("S"));
+    s->setObjectName(QStringLiteral("S/") + label);
+    s->setAutoDefault(false);
+    s->setFixedWidth(28);
+    connect(s, &QPushButton::clicked, this, [this, edit] { Calculate(edit); });
+    sizeLayout->addWidget(new QLabel(label), row, 0);
+    sizeLayout->addWidget(edit, row, 1);
+    sizeLayout->addWidget(s, row, 2);
+    return edit;
+  };
+  width = addLength(0, tr("Width:"));
+  height = addLength(1, tr("Height:"));
+  hash1 = addLength(2, tr("Hash 1:"));
+  hash2 = addLength(3, tr("Hash 2:"));
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(presetBox);
+  top->addWidget(sizeBox);
+  layout->addLayout(top);
+
+  auto* linesBox = new QGroupBox(tr("Lines"));
+  auto* lines = new QGridLayout(linesBox);
+  const char* names[4] = {"8 Step Lines", "4 Step Lines", "2 Step Lines", "1 Step Lines"};
+  for (int i = 0; i < 4; ++i) {
+    lines->addWidget(new QLabel(tr(names[i])), i, 0);
+    families[i].vertical = new QCheckBox(tr("Vertical"));
+    families[i].horizontal = new QCheckBox(tr("Horizontal"));
+    families[i].dotted = new QCheckBox(tr("Dotted"));
+    families[i].color = new ColorButton(tr("Color"));
+    lines->addWidget(families[i].vertical, i, 1);
+    lines->addWidget(families[i].horizontal, i, 2);
+    lines->addWidget(families[i].dotted, i, 3);
+    lines->addWidget(families[i].color, i, 4);
+  }
+  layout->addWidget(linesBox);
+
+  auto* other = new QGridLayout;
+  bold = new QCheckBox(tr("Bold"));
+  showHash1 = new QCheckBox(tr("Hash 1"));
+  showHash2 = new QCheckBox(tr("Hash 2"));
+  centerHorizontal = new QCheckBox(tr("Center Horizontal"));
+  hashColor = new ColorButton(tr("Hash Color"));
+  fieldColor = new ColorButton(tr("Field Color"));
+  other->addWidget(bold, 0, 0);
+  other->addWidget(showHash1, 0, 1);
+  other->addWidget(showHash2, 0, 2);
+  other->addWidget(centerHorizontal, 0, 3);
+  other->addWidget(hashColor, 1, 0, 1, 2);
+  other->addWidget(fieldColor, 1, 2, 1, 2);
+  layout->addLayout(other);
+  layout->addWidget(buttons());
+  Load();
+}
+
+void GridPropertiesDialog::Load() {
+  if (QAbstractButton* preset = m_presets->button(m_model.m_nFieldType)) preset->setChecked(true);
+  width->setText(QString::fromStdString(InchesText(m_model.m_dWidth)));
+  height->setText(QString::fromStdString(InchesText(m_model.m_dHeight)));
+  hash1->setText(QString::fromStdString(InchesText(m_model.m_dHash1)));
+  hash2->setText(QString::fromStdString(InchesText(m_model.m_dHash2)));
+  for (size_t i = 0; i < families.size(); ++i) {
+    families[i].vertical->setChecked(m_model.m_families[i].vertical);
+    families[i].horizontal->setChecked(m_model.m_families[i].horizontal);
+    families[i].dotted->setChecked(m_model.m_families[i].dotted);
+    families[i].color->setColor(m_model.m_families[i].color);
+  }
+  hashColor->setColor(m_model.m_crHash);
+  fieldColor->setColor(m_model.m_crField);
+  bold->setChecked(m_model.m_bBold);
+  showHash1->setChecked(m_model.m_bShowHash1);
+  showHash2->setChecked(m_model.m_bShowHash2);
+  centerHorizontal->setChecked(m_model.m_bCenterHorizontal);
+}
+
+void GridPropertiesDialog::Store() {
+  if (m_presets->checkedId() >= 0) m_model.m_nFieldType = m_presets->checkedId();
+  m_model.m_dWidth = ReadNumber(width->text().toStdString());
+  m_model.m_dHeight = ReadNumber(height->text().toStdString());
+  m_model.m_dHash1 = ReadNumber(hash1->text().toStdString());
+  m_model.m_dHash2 = ReadNumber(hash2->text().toStdString());
+  for (size_t i = 0; i < families.size(); ++i) {
+    m_model.m_families[i].vertical = families[i].vertical->isChecked();
+    m_model.m_families[i].horizontal = families[i].horizontal->isChecked();
+    m_model.m_families[i].dotted = families[i].dotted->isChecked();
+    m_model.m_families[i].color = families[i].color->color();
+  }
+  m_model.m_crHash = hashColor->color();
+  m_model.m_crField = fieldColor->color();
+  m_model.m_bBold = bold->isChecked();
+  m_model.m_bShowHash1 = showHash1->isChecked();
+  m_model.m_bShowHash2 = showHash2->isChecked();
+  m_model.m_bCenterHorizontal = centerHorizontal->isChecked();
+}
+
+std::pair<std::string, std::string> GridPropertiesDialog::StoreAndCheck() {
+  Store();
+  return {};
+}
+
+void GridPropertiesDialog::Calculate(QLineEdit* edit) {
+  const auto inches =
+      StepCalculatorDialog::AskInches(edit->text().toStdString(), Format("%.2lf", m_stepLength), this);
+  if (inches) edit->setText(QString::fromStdString(*inches));
+}
+
+bool EditGridProperties(CPxDoc& doc, Ui& ui, QWidget* parent) {
+  GridPropertiesModel model;
+  model.LoadFrom(doc);
+  GridPropertiesDialog dialog(model, doc.m_dStepSize * 0.5, ui, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  dialog.model().ApplyTo(doc);
+  doc.SetModifiedFlag();
+  return true;
+}
+
+}  // namespace px

@@ -1,0 +1,258 @@
+#include "dialogs/view_options_dialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/draw/grid_properties.h"
+#include "core/people/step_calculator.h"
+
+namespace px {
+namespace {
+
+using Flag = bool ViewOptionsModel::*;
+using Number = int ViewOptionsModel::*;
+using Colour = COLORREF ViewOptionsModel::*;
+
+struct FlagControl {
+  const char* label;
+  Flag member;
+};
+struct NumberControl {
+  const char* label;
+  Number member;
+};
+struct ColourControl {
+  const char* label;
+  Colour member;
+};
+
+// The controls by group, in the dialog's order.
+const FlagControl kFormationFlags[] = {
+    {"Outline Future", &ViewOptionsModel::m_bOutlineFuture},
+    {"Outline Past", &ViewOptionsModel::m_bOutlinePast},
+    {"Draw On Animate", &ViewOptionsModel::m_bDrawOnAnimate},
+    {"Directional Indicators", &ViewOptionsModel::m_bDirectionalIndicators},
+    {"Show Paths", &ViewOptionsModel::m_bShowPaths},
+    {"Step Beep", &ViewOptionsModel::m_bStepBeep},
+};
+const FlagControl kSnapFlags[] = {
+    {"Formation Snap On Move", &ViewOptionsModel::m_bSnapOnMove},
+    {"Show Snap Points", &ViewOptionsModel::m_bShowSnapPoints},
+    {"Snap On Size And Draw", &ViewOptionsModel::m_bSnapOnSizeAndDraw},
+};
+const FlagControl k3DFlags[] = {
+    {"3D Height", &ViewOptionsModel::m_b3DHeight},
+    {"Outline w/ fill color in 3d", &ViewOptionsModel::m_bOutlineFill3D},
+    {"Fill in 3D mode", &ViewOptionsModel::m_bFill3D},
+};
+const FlagControl kPeopleFlags[] = {
+    {"Letter Fill", &ViewOptionsModel::m_bLetterFill},
+    {"Sticky", &ViewOptionsModel::m_bSticky},
+    {"Bitmap", &ViewOptionsModel::m_bPeopleAsBitmaps},
+    {"Flags", &ViewOptionsModel::m_bShowFlags},
+};
+const FlagControl kIdFlags[] = {
+    {"Show", &ViewOptionsModel::m_bShowIdNumbers},
+    {"As Index", &ViewOptionsModel::m_bIdAsIndex},
+};
+const FlagControl kShowAsFlags[] = {
+    {"March Mode", &ViewOptionsModel::m_bShowMarchMode},
+    {"Step Size", &ViewOptionsModel::m_bShowStepSize},
+};
+const FlagControl kPrintFlags[] = {{"Color", &ViewOptionsModel::m_bPrintColor}};
+
+const NumberControl kNumbers[] = {
+    {"Shape Size", &ViewOptionsModel::m_nPersonSize},
+    {"ID Size", &ViewOptionsModel::m_nIdSize},
+    {"People Size", &ViewOptionsModel::m_nPeopleTextSize},
+    {"Shape Handle Size", &ViewOptionsModel::m_nShapeHandleSize},
+    {"Control Handle Size", &ViewOptionsModel::m_nControlHandleSize},
+};
+
+const ColourControl kFormationColours[] = {
+    {"Default", &ViewOptionsModel::m_crFormation},
+    {"Past", &ViewOptionsModel::m_crPastFormation},
+    {"Future", &ViewOptionsModel::m_crFutureFormation},
+    {"Selected", &ViewOptionsModel::m_crSelectedFormation},
+};
+const ColourControl kPeopleColours[] = {
+    {"ID # s", &ViewOptionsModel::m_crIdNumbers},
+    {"Flag", &ViewOptionsModel::m_crFlag},
+    {"Default", &ViewOptionsModel::m_crPerson},
+    {"Default Fill", &ViewOptionsModel::m_crPersonFill},
+};
+
+template <typename Control, size_t N>
+void AddChecks(QWidget* owner, QLayout* layout, const Control (&controls)[N], const char* group) {
+  for (const Control& c : controls) {
+    auto* box = new QCheckBox(QObject::tr(c.label), owner);
+    box->setObjectName(QString::fromLatin1(group) + '/' + QString::fromLatin1(c.label));
+    layout->addWidget(box);
+  }
+}
+
+template <size_t N>
+void AddColours(QWidget* owner, QLayout* layout, const ColourControl (&controls)[N], const char* group) {
+  for (const ColourControl& c : controls) {
+    auto* button = new ColorButton(QObject::tr(c.label), owner);
+    button->setObjectName(QString::fromLatin1(group) + '/' + QString::fromLatin1(c.label));
+    layout->addWidget(button);
+  }
+}
+
+QString Name(const char* group, const char* label) { return QString::fromLatin1(group) + '/' + QString::fromLatin1(label); }
+
+}  // namespace
+
+ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWidget* parent)
+    : ModelDialog(ui, QString::fromLatin1(ViewOptionsModel::kCaption), QString::fromLatin1(ViewOptionsModel::kHelpTopic),
+                  parent),
+      interval(new QLineEdit),
+      snapInches(new QLineEdit),
+      idPosition(new QButtonGroup(this)),
+      printRange(new QButtonGroup(this)),
+      m_model(model) {
+  auto* grid = new QGridLayout;
+
+  auto* formations = new QGroupBox(tr("Formations"));
+  auto* formationLayout = new QVBoxLayout(formations);
+  auto* intervalRow = new QFormLayout;
+  intervalRow->addRow(tr("Default Interval:"), interval);
+  formationLayout->addLayout(intervalRow);
+  AddChecks(this, formationLayout, kFormationFlags, "Formations");
+  AddColours(this, formationLayout, kFormationColours, "Formations");
+  grid->addWidget(formations, 0, 0, 2, 1);
+
+  auto* snap = new QGroupBox(tr("Snap"));
+  auto* snapLayout = new QVBoxLayout(snap);
+  AddChecks(this, snapLayout, kSnapFlags, "Snap");
+  auto* snapRow = new QFormLayout;
+  snapRow->addRow(tr("Snap Inches:"), snapInches);
+  snapLayout->addLayout(snapRow);
+  grid->addWidget(snap, 0, 1);
+
+  auto* threeD = new QGroupBox(tr("3D"));
+  auto* threeDLayout = new QVBoxLayout(threeD);
+  AddChecks(this, threeDLayout, k3DFlags, "3D");
+  grid->addWidget(threeD, 1, 1);
+
+  auto* people = new QGroupBox(tr("People"));
+  auto* peopleLayout = new QVBoxLayout(people);
+  AddChecks(this, peopleLayout, kPeopleFlags, "People");
+  AddColours(this, peopleLayout, kPeopleColours, "People");
+  grid->addWidget(people, 0, 2, 2, 1);
+
+  auto* ids = new QGroupBox(tr("ID Numbers"));
+  auto* idLayout = new QVBoxLayout(ids);
+  AddChecks(this, idLayout, kIdFlags, "ID Numbers");
+  const char* positions[4] = {"Right", "Left", "Top", "Bottom"};
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QRadioButton(tr(positions[i]));
+    idPosition->addButton(button, i);
+    idLayout->addWidget(button);
+  }
+  grid->addWidget(ids, 2, 0);
+
+  auto* showAs = new QGroupBox(tr("Show People As"));
+  auto* showAsLayout = new QVBoxLayout(showAs);
+  AddChecks(this, showAsLayout, kShowAsFlags, "Show People As");
+  grid->addWidget(showAs, 2, 1);
+
+  auto* print = new QGroupBox(tr("Print"));
+  auto* printLayout = new QVBoxLayout(print);
+  const char* ranges[3] = {"Current Step", "Steps", "Pictures"};
+  for (int i = 0; i < 3; ++i) {
+    auto* button = new QRadioButton(tr(ranges[i]));
+    printRange->addButton(button, i);
+    printLayout->addWidget(button);
+  }
+  AddChecks(this, printLayout, kPrintFlags, "Print");
+  grid->addWidget(print, 2, 2);
+
+  auto* sizes = new QGroupBox(tr("Sizes"));
+  auto* sizeLayout = new QFormLayout(sizes);
+  for (const NumberControl& n : kNumbers) {
+    auto* spin = new QSpinBox;
+    // Wide limits: the checks of OK, not the spin box, say what is allowed.
+    spin->setRange(-9999, 9999);
+    spin->setObjectName(Name("Sizes", n.label));
+    sizeLayout->addRow(tr(n.label) + ':', spin);
+  }
+  grid->addWidget(sizes, 3, 0, 1, 3);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(buttons());
+  Exchange(true);
+}
+
+void ViewOptionsDialog::Exchange(bool toWidgets) {
+  auto flags = [&](const auto& controls, const char* group) {
+    for (const FlagControl& c : controls) {
+      auto* box = findChild<QCheckBox*>(Name(group, c.label));
+      if (toWidgets)
+        box->setChecked(m_model.*c.member);
+      else
+        m_model.*c.member = box->isChecked();
+    }
+  };
+  flags(kFormationFlags, "Formations");
+  flags(kSnapFlags, "Snap");
+  flags(k3DFlags, "3D");
+  flags(kPeopleFlags, "People");
+  flags(kIdFlags, "ID Numbers");
+  flags(kShowAsFlags, "Show People As");
+  flags(kPrintFlags, "Print");
+  auto colours = [&](const auto& controls, const char* group) {
+    for (const ColourControl& c : controls) {
+      auto* button = findChild<ColorButton*>(Name(group, c.label));
+      if (toWidgets)
+        button->setColor(m_model.*c.member);
+      else
+        m_model.*c.member = button->color();
+    }
+  };
+  colours(kFormationColours, "Formations");
+  colours(kPeopleColours, "People");
+  for (const NumberControl& n : kNumbers) {
+    auto* spin = findChild<QSpinBox*>(Name("Sizes", n.label));
+    if (toWidgets)
+      spin->setValue(m_model.*n.member);
+    else
+      m_model.*n.member = spin->value();
+  }
+  if (toWidgets) {
+    interval->setText(QString::fromStdString(InchesText(m_model.m_dInterval)));
+    snapInches->setText(QString::fromStdString(InchesText(m_model.m_dSnapInches)));
+    if (auto* b = idPosition->button(m_model.m_nIdPosition)) b->setChecked(true);
+    if (auto* b = printRange->button(m_model.m_nPrintRange)) b->setChecked(true);
+  } else {
+    m_model.m_dInterval = ReadNumber(interval->text().toStdString());
+    m_model.m_dSnapInches = ReadNumber(snapInches->text().toStdString());
+    if (idPosition->checkedId() >= 0) m_model.m_nIdPosition = idPosition->checkedId();
+    if (printRange->checkedId() >= 0) m_model.m_nPrintRange = printRange->checkedId();
+  }
+}
+
+std::pair<std::string, std::string> ViewOptionsDialog::StoreAndCheck() {
+  Exchange(false);
+  if (const auto refusal = m_model.validate()) return {refusal->text, refusal->caption};
+  return {};
+}
+
+bool EditViewOptions(CPxDoc& doc, Ui& ui, QWidget* parent) {
+  ViewOptionsModel model;
+  model.LoadFrom(doc);
+  ViewOptionsDialog dialog(model, ui, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  dialog.model().ApplyTo(doc);
+  doc.SetModifiedFlag();
+  return true;
+}
+
+}  // namespace px

@@ -1,0 +1,36 @@
+#pragma once
+// The View Options dialog bound to its core model. Every control carries its label as its
+// object name, so it can be found by what the designer reads on it.
+#include <QButtonGroup>
+#include <QLineEdit>
+
+#include "core/draw/view_options.h"
+#include "dialogs/dialog_support.h"
+
+namespace px {
+
+class ViewOptionsDialog : public ModelDialog {
+  Q_OBJECT
+ public:
+  ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWidget* parent = nullptr);
+
+  const ViewOptionsModel& model() const { return m_model; }
+
+  QLineEdit* interval;
+  QLineEdit* snapInches;
+  QButtonGroup* idPosition;  // ids 0 "Right", 1 "Left", 2 "Top", 3 "Bottom"
+  QButtonGroup* printRange;  // ids 0 "Current Step", 1 "Steps", 2 "Pictures"
+
+ protected:
+  std::pair<std::string, std::string> StoreAndCheck() override;
+
+ private:
+  void Exchange(bool toWidgets);
+
+  ViewOptionsModel m_model;
+};
+
+// Runs the dialog on the show; true when OK changed the show's settings.
+bool EditViewOptions(CPxDoc& doc, Ui& ui, QWidget* parent);
+
+}  // namespace px

@@ -1,0 +1,32 @@
+#include "qtdraw/chart.h"
+
+#include "qtdraw/qt_canvas.h"
+
+namespace px {
+
+void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& deviceClip, bool printing, CPxDoc& doc,
+               FieldViewState& state, const FieldViewDrawOptions& options) {
+  painter.save();
+  painter.setClipRect(deviceClip);
+  QtCanvas canvas(painter, mapping, mapping.ToField(deviceClip), printing);
+  DrawFieldView(canvas, doc, state, options);
+  painter.restore();
+}
+
+FieldMapping PageMapping(QSizeF deviceSize, int contentBottom) {
+  FieldMapping mapping = FieldMapping::Isotropic(FieldViewState::kNormalExtent, deviceSize);
+  if (contentBottom > 0 && contentBottom * mapping.scale > deviceSize.height())
+    mapping.scale = deviceSize.height() / contentBottom;
+  // A chart narrower than the device sits in its middle.
+  const double spare = deviceSize.width() / mapping.scale - FIELD_EXTENT;
+  if (spare > 0) mapping.worldOrigin.setX(-spare / 2);
+  return mapping;
+}
+
+int ChartBottom(const FieldViewState& state) {
+  // The band holds the step and comment; the show information takes as much again below it.
+  const int band = state.m_rcBand.bottom - state.m_rcBand.top;
+  return state.m_rcBand.bottom + band + 360;
+}
+
+}  // namespace px

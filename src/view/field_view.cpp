@@ -1,0 +1,229 @@
+#include "view/field_view.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+#include "app/show_document.h"
+#include "qtdraw/chart.h"
+#include "view/hit_test.h"
+#include "view/step_navigation.h"
+
+namespace px {
+
+FieldView::FieldView(ShowDocument& show, QWidget* parent) : QAbstractScrollArea(parent), m_show(show) {
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::StrongFocus);
+  horizontalScrollBar()->setSingleStep(10);
+  verticalScrollBar()->setSingleStep(10);
+  doc().AddView(this);
+  m_state.SetupField(doc());
+  doc().ParkPeopleWithoutPlace(m_state.Parking());
+  UpdateScrollBars();
+}
+
+FieldView::~FieldView() { doc().RemoveView(this); }
+
+CPxDoc& FieldView::doc() { return m_show.doc(); }
+
+void FieldView::SetDeviceResolution(QSize resolution) {
+  m_resolution = resolution;
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+QSize FieldView::DeviceResolution() const {
+  if (m_resolution.isValid()) return m_resolution;
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->size() : QSize(1024, 768);
+}
+
+FieldMapping FieldView::Mapping() const {
+  FieldMapping mapping = FieldMapping::Isotropic(m_state.m_nExtent, DeviceResolution());
+  mapping.worldOrigin = QPointF(horizontalScrollBar()->value() / mapping.scale, verticalScrollBar()->value() / mapping.scale);
+  return mapping;
+}
+
+CPoint FieldView::ScrollPosition() const {
+  const QPointF origin = Mapping().worldOrigin;
+  return CPoint{static_cast<int>(std::lround(origin.x())), static_cast<int>(std::lround(origin.y()))};
+}
+
+void FieldView::ScrollTo(CPoint topLeft) {
+  const double scale = Mapping().scale;
+  horizontalScrollBar()->setValue(static_cast<int>(std::lround(topLeft.x * scale)));
+  verticalScrollBar()->setValue(static_cast<int>(std::lround(topLeft.y * scale)));
+}
+
+// The scrollable world: the 120-yard span across, and down to the show information.
+void FieldView::UpdateScrollBars() {
+  m_state.SetupField(doc());
+  const double scale = FieldMapping::IsotropicScale(m_state.m_nExtent, DeviceResolution());
+  const int width = static_cast<int>(std::ceil(FIELD_EXTENT * scale));
+  const int height = static_cast<int>(std::ceil(std::max(FieldViewState::kNormalExtent / 2, ChartBottom(m_state)) * scale));
+  const QSize page = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, width - page.width()));
+  horizontalScrollBar()->setPageStep(page.width());
+  verticalScrollBar()->setRange(0, std::max(0, height - page.height()));
+  verticalScrollBar()->setPageStep(page.height());
+}
+
+FieldViewDrawOptions FieldView::DrawOptions() const {
+  FieldViewDrawOptions options;
+  options.view.isSelected = [this](const CFormation* record) { return IsSelected(record); };
+  return options;
+}
+
+void FieldView::paintEvent(QPaintEvent* event) {
+  const QRect exposed = event->rect();
+  if (exposed.isEmpty()) return;
+  if (m_buffer.width() < exposed.width() || m_buffer.height() < exposed.height())
+    m_buffer = QImage(exposed.size().expandedTo(viewport()->size()), QImage::Format_RGB32);
+  {
+    QPainter painter(&m_buffer);
+    painter.translate(-exposed.topLeft());
+    DrawChart(painter, Mapping(), QRectF(exposed), false, doc(), m_state, DrawOptions());
+  }
+  QPainter screen(viewport());
+  screen.drawImage(exposed.topLeft(), m_buffer, QRect(QPoint(0, 0), exposed.size()));
+}
+
+void FieldView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+}
+
+void FieldView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void FieldView::Zoom(bool (FieldViewState::*change)()) {
+  const int oldExtent = m_state.m_nExtent;
+  const CPoint oldTopLeft = ScrollPosition();
+  if (!(m_state.*change)()) return;
+  setUpdatesEnabled(false);
+  UpdateScrollBars();
+  ScrollTo(m_state.ScrollAfterZoom(oldTopLeft, oldExtent, doc()));
+  setUpdatesEnabled(true);
+  viewport()->update();
+  emit viewChanged();
+}
+
+void FieldView::ZoomIn() { Zoom(&FieldViewState::ZoomIn); }
+void FieldView::ZoomOut() { Zoom(&FieldViewState::ZoomOut); }
+
+void FieldView::ZoomNormal() {
+  m_state.ZoomNormal();
+  UpdateScrollBars();
+  viewport()->update();
+  emit viewChanged();
+}
+
+void FieldView::Toggle3D() {
+  m_state.Toggle3D(doc());
+  m_selectedPeople.clear();
+  doc().ParkPeopleWithoutPlace(m_state.Parking());
+  viewport()->update();
+  emit viewChanged();
+}
+
+void FieldView::Changed3DSetting(bool changed) {
+  if (!changed) return;
+  viewport()->update();
+  emit viewChanged();
+}
+
+void FieldView::Increase3DHeight() { Changed3DSetting(FieldViewState::Increase3DHeight(doc())); }
+void FieldView::Decrease3DHeight() { Changed3DSetting(FieldViewState::Decrease3DHeight(doc())); }
+void FieldView::Increase3DDepth() { Changed3DSetting(FieldViewState::Increase3DDepth(doc())); }
+void FieldView::Decrease3DDepth() { Changed3DSetting(FieldViewState::Decrease3DDepth(doc())); }
+
+void FieldView::StepChanged() {
+  doc().UpdateAllViews();
+  emit viewChanged();
+}
+
+void FieldView::NextStep() {
+  px::NextStep(doc(), m_state.Parking());
+  StepChanged();
+}
+
+void FieldView::GoToStep(int step) {
+  ShowStep(doc(), std::max(step, 0), m_state.Parking());
+  StepChanged();
+}
+
+void FieldView::PreviousStep() {
+  if (px::PreviousStep(doc(), m_state.Parking())) StepChanged();
+}
+
+bool FieldView::IsSelected(const CFormation* record) const {
+  const auto& formations = m_show.doc().m_selectedFormations;
+  return std::find(formations.begin(), formations.end(), record) != formations.end() ||
+         std::find(m_selectedPeople.begin(), m_selectedPeople.end(), record) != m_selectedPeople.end();
+}
+
+void FieldView::ClearSelection() {
+  doc().m_selectedFormations.clear();
+  m_selectedPeople.clear();
+}
+
+void FieldView::SelectAt(QPoint viewportPoint, bool add) {
+  // Picking through the perspective is the pointer tools' business; the flat field only.
+  if (m_state.m_b3D) return;
+  const CPoint point = Mapping().ToField(QPointF(viewportPoint) + QPointF(0.5, 0.5));
+  if (!add) ClearSelection();
+  if (CPerson* person = PersonAt(doc(), point)) {
+    if (std::find(m_selectedPeople.begin(), m_selectedPeople.end(), person) == m_selectedPeople.end())
+      m_selectedPeople.push_back(person);
+  } else if (CFormation* formation = FormationAt(doc(), point)) {
+    auto& formations = doc().m_selectedFormations;
+    if (std::find(formations.begin(), formations.end(), formation) == formations.end()) formations.push_back(formation);
+  }
+  doc().UpdateAllViews();
+}
+
+void FieldView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  SelectAt(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
+}
+
+void FieldView::keyPressEvent(QKeyEvent* event) {
+  // Left and right page through the steps; the other keys scroll.
+  switch (event->key()) {
+    case Qt::Key_Right:
+      NextStep();
+      return;
+    case Qt::Key_Left:
+      PreviousStep();
+      return;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+  }
+}
+
+void FieldView::OnObjectRemoved(const CFormation* object) { std::erase(m_selectedPeople, object); }
+
+void FieldView::OnUpdate() {
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void FieldView::SetWaitCursor(bool busy) {
+  if (busy)
+    viewport()->setCursor(Qt::WaitCursor);
+  else
+    viewport()->unsetCursor();
+}
+
+void FieldView::RefreshPositions() {
+  for (const auto& person : doc().m_people) person->GetPosition(doc().m_nCurrentStep);
+  doc().ParkPeopleWithoutPlace(m_state.Parking());
+}
+
+}  // namespace px

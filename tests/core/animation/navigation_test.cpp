@@ -1,0 +1,140 @@
+// The navigation commands and the Go To Step dialog.
+#include <gtest/gtest.h>
+
+#include "animation_fixture.h"
+#include "core/animation/go_to_step_dialog.h"
+#include "core/animation/navigation.h"
+
+namespace px::test {
+namespace {
+
+TEST(GoToStepDialog, MeasuresOfFourStepsAndButtonsThatStopAtZero) {
+  GoToStepDialog dialog(13);
+  EXPECT_EQ(dialog.m_nMeasure, 3);  // 13 / 4
+  dialog.SetMeasure(3);
+  EXPECT_EQ(dialog.m_nStep, 12);  // 3 * 4
+  dialog.SetMeasure(-2);
+  EXPECT_EQ(dialog.m_nStep, 0);
+
+  dialog.SetStep(9);
+  dialog.StepDown8();
+  EXPECT_EQ(dialog.m_nStep, 1);  // 9 - 8
+  dialog.StepDown8();
+  dialog.StepDown();
+  EXPECT_EQ(dialog.m_nStep, 0);
+  dialog.StepUp8();
+  dialog.StepUp();
+  dialog.MeasureUp();
+  dialog.MeasureUp8();
+  EXPECT_EQ(dialog.m_nStep, 45);  // 8 + 1 + 4 + 32
+  EXPECT_EQ(dialog.m_nMeasure, 11);
+  dialog.MeasureDown8();
+  dialog.MeasureDown();
+  EXPECT_EQ(dialog.m_nStep, 9);  // 45 - 32 - 4
+  dialog.MeasureDown8();
+  EXPECT_EQ(dialog.m_nStep, 0);
+  dialog.SetStep(-5);  // typed
+  EXPECT_EQ(dialog.ChosenStep(), 0);
+}
+
+TEST(Navigation, GoToStepStopsTheShowAndGoesThere) {
+  AnimationFixture f;
+  f.Pictures({0, 8});
+  f.PlayFrom(2, 1);
+  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
+  GoToStepDialog dialog(f.doc.m_nCurrentStep);
+  dialog.SetMeasure(3);
+  GoToStep(f.doc, f.ui, dialog.ChosenStep());
+  EXPECT_EQ(f.doc.m_nCurrentStep, 12);
+  EXPECT_EQ(f.doc.m_nLastStep, 8);  // a jump does not grow the show
+  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 12");
+  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
+  EXPECT_FALSE(f.doc.m_bPlaying);
+  EXPECT_FALSE(f.timer.armed);
+}
+
+TEST(Navigation, StepsPicturesAndEndsOfTheShow) {
+  AnimationFixture f;
+  f.Pictures({3, 8, 8});
+  PreviousStep(f.doc, f.ui);  // nothing below step 0
+  PreviousPicture(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
+  NextStep(f.doc, f.ui);
+  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 1");
+  NextPicture(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 3);
+  NextPicture(f.doc, f.ui);
+  NextPicture(f.doc, f.ui);  // none after the last
+  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
+  NextStep(f.doc, f.ui);
+  NextStep(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nLastStep, 10);  // Next Step past the end grows the show
+  PreviousStep(f.doc, f.ui);
+  PreviousPicture(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
+  PreviousPicture(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 3);
+  PreviousPicture(f.doc, f.ui);  // 2, 1, 0: the walk ends at step 0
+  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
+  GoToEnd(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 10);
+  Rewind(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
+  // 14 commands, each stopping the show and refreshing the time line once.
+  EXPECT_EQ(f.ui.m_animationStops, 14);
+  EXPECT_EQ(f.ui.m_timeLineRedraws, 14);
+  EXPECT_TRUE(f.ui.m_messages.empty());
+}
+
+TEST(Navigation, NextSongFromASongsBeginGoesToTheNextSong) {
+  AnimationFixture f;
+  f.Song(0, 16, "a.mid");
+  f.Song(40, 8, "c.mid");
+  f.Song(16, 16, "b.mid");
+  f.Song(30, 4, "");  // no file: skipped
+  f.doc.SetCurrentStep(16);
+  NextSong(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 40);
+  NextSong(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 40);
+  PreviousSong(f.doc, f.ui);
+  PreviousSong(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
+  EXPECT_FALSE(CanPreviousSong(f.doc));
+  EXPECT_TRUE(CanNextSong(f.doc));
+  EXPECT_TRUE(f.ui.m_messages.empty());
+}
+
+TEST(Navigation, CommentsForwardAndBack) {
+  AnimationFixture f;
+  f.doc.m_comments = {"20 Finale", "8 Brass box", "not a comment", "50000 beyond the show"};
+  NextComment(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
+  NextComment(f.doc, f.ui);
+  NextComment(f.doc, f.ui);  // 50000 is no step of a show
+  EXPECT_EQ(f.doc.m_nCurrentStep, 20);
+  PreviousComment(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
+  EXPECT_TRUE(f.ui.m_messages.empty());
+}
+
+TEST(Navigation, SongsAndCommentsWhenThereAreNone) {
+  AnimationFixture f;
+  f.doc.SetCurrentStep(5);
+  NextSong(f.doc, f.ui);
+  PreviousSong(f.doc, f.ui);
+  NextComment(f.doc, f.ui);
+  PreviousComment(f.doc, f.ui);  // says nothing
+  ASSERT_EQ(f.ui.m_messages.size(), 3u);
+  for (int i : {0, 1}) {
+    EXPECT_EQ(f.ui.m_messages[i].text, "No songs.");
+    EXPECT_EQ(f.ui.m_messages[i].caption, "Next Song");
+  }
+  EXPECT_EQ(f.ui.m_messages[2].text, "No comments.");
+  EXPECT_EQ(f.ui.m_messages[2].caption, "Next Comment");
+  EXPECT_EQ(f.doc.m_nCurrentStep, 5);
+  EXPECT_FALSE(CanNextSong(f.doc) || CanPreviousSong(f.doc) || CanNextComment(f.doc));
+}
+
+}  // namespace
+}  // namespace px::test

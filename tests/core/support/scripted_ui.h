@@ -1,0 +1,60 @@
+#pragma once
+// A Ui for tests: records everything a command shows or asks, and answers Yes/No questions
+// from a script (an unscripted question fails the test and answers No).
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/ui/ui.h"
+
+namespace px::test {
+
+class ScriptedUi : public Ui {
+ public:
+  struct Message {
+    std::string kind;  // "message", "question" or "text"
+    std::string text;
+    std::string caption;  // the caption, or the title of a shown text
+  };
+
+  // Queues the answers of the next questions, in order.
+  void Answer(bool yes) { m_answers.push_back(yes); }
+
+  void MessageBox(const std::string& text, const std::string& caption) override {
+    m_messages.push_back({"message", text, caption});
+  }
+  bool AskYesNo(const std::string& text, const std::string& caption) override {
+    m_messages.push_back({"question", text, caption});
+    if (m_answers.empty()) {
+      ADD_FAILURE() << "unscripted question: " << text;
+      return false;
+    }
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+  }
+  void ShowText(const std::string& title, const std::string& text) override {
+    m_messages.push_back({"text", text, title});
+  }
+  void SetStatusText(const std::string& text) override { m_statusTexts.push_back(text); }
+  void SetWaitCursor(bool on) override { m_waitCursor = on; }
+  void Beep() override { ++m_beeps; }
+  void UpdateAllViews() override { ++m_viewUpdates; }
+  void StopAnimation() override { ++m_animationStops; }
+  void RedrawTimeLine() override { ++m_timeLineRedraws; }
+  void SetStepBoxText(const std::string& text) override { m_stepBoxTexts.push_back(text); }
+
+  std::vector<Message> m_messages;
+  std::vector<std::string> m_statusTexts;
+  std::vector<std::string> m_stepBoxTexts;
+  std::deque<bool> m_answers;
+  bool m_waitCursor = false;
+  int m_beeps = 0;
+  int m_viewUpdates = 0;
+  int m_animationStops = 0;
+  int m_timeLineRedraws = 0;
+};
+
+}  // namespace px::test

@@ -1,0 +1,247 @@
+// The field view drawn for real on the offscreen platform: the isotropic mapping, the grey
+// surround, the field colour, the perspective, the selected colour and printed pages.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/show_document.h"
+#include "core/formation/formation.h"
+#include "qtdraw/chart.h"
+#include "view/field_view.h"
+
+namespace px {
+namespace {
+
+constexpr QRgb kSurround = qRgb(192, 192, 192);
+
+class FieldPixels : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view = std::make_unique<FieldView>(*show);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // 1728 / 8640 = 0.2 and 864 / (8640 / 2) = 0.2: one pixel is five field units.
+    view->SetDeviceResolution(QSize(1728, 864));
+    view->resize(1728, 1000);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  }
+  CPxDoc& doc() { return show->doc(); }
+  QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  CFormation* AddRectangle(CRect rect) {
+    auto formation = std::make_unique<CDrawRect>(rect);
+    formation->m_nShape = SHAPE_RECTANGLE;
+    CFormation* added = doc().AddFormation(std::move(formation));
+    added->RecalcOutline();
+    return added;
+  }
+  // Whether a pixel of the colour lies within one pixel of (x, y) along the row.
+  static bool NearX(const QImage& image, int x, int y, QRgb colour) {
+    for (int dx = -1; dx <= 1; ++dx)
+      if (image.pixel(x + dx, y) == colour) return true;
+    return false;
+  }
+
+  std::unique_ptr<ShowDocument> show = ShowDocument::New();
+  std::unique_ptr<FieldView> view;
+};
+
+TEST_F(FieldPixels, FieldSitsInTheGreySurroundThroughTheIsotropicMapping) {
+  const QImage image = Shot();
+  // Field (720, 360)-(7920, 4140) at 0.2 pixels per unit: (144, 72)-(1584, 828). Row 400 is
+  // field y 2000, between the yard lines at 1800 and 2160; column 400 is x 2000, between the
+  // lines at 1800 and 2160 and clear of their numbers.
+  EXPECT_EQ(image.pixel(141, 400), kSurround);
+  EXPECT_EQ(image.pixel(147, 400), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(1581, 400), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(1587, 400), kSurround);
+  EXPECT_EQ(image.pixel(400, 69), kSurround);
+  EXPECT_EQ(image.pixel(400, 75), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(400, 825), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(400, 831), kSurround);
+  // The 50 yard line: x 4320 is pixel 864.
+  EXPECT_TRUE(NearX(image, 864, 400, qRgb(0, 0, 0)));
+  EXPECT_EQ(image.pixel(868, 400), qRgb(255, 255, 255));
+}
+
+TEST_F(FieldPixels, OneScaleForBothAxesFitsTheNarrowerSide) {
+  // 648 / 4320 = 0.15 < 1728 / 8640 = 0.2: the field's left edge 720 lands on pixel 108 and
+  // its top 360 on pixel 54.
+  view->SetDeviceResolution(QSize(1728, 648));
+  const QImage image = Shot();
+  EXPECT_EQ(image.pixel(105, 300), kSurround);
+  EXPECT_EQ(image.pixel(111, 300), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(300, 51), kSurround);
+  EXPECT_EQ(image.pixel(300, 57), qRgb(255, 255, 255));
+}
+
+TEST_F(FieldPixels, FieldTakesItsOwnColour) {
+  doc().m_crField = RGB(20, 140, 60);
+  const QImage image = Shot();
+  EXPECT_EQ(image.pixel(400, 400), qRgb(20, 140, 60));
+  EXPECT_EQ(image.pixel(141, 400), kSurround);
+}
+
+TEST_F(FieldPixels, PerspectiveKeepsTheNearEdgeAndTheMiddleLine) {
+  view->Toggle3D();
+  const QImage image = Shot();
+  // The near edge y 4140 stays on row 828, drawn as the outline in 3D.
+  EXPECT_TRUE(image.pixel(300, 828) == qRgb(0, 0, 0) || image.pixel(300, 827) == qRgb(0, 0, 0));
+  // The middle line keeps x 4320 (column 864) and runs from the near edge up to the far edge:
+  // v = 4140 - 360 = 3780, s = 3780 + 3400 = 7180, y = 4140 - trunc(2400 * 3780 / 7180)
+  // = 4140 - 1263 = 2877, row 575.4. Above it lies only the flat field fill.
+  EXPECT_TRUE(NearX(image, 864, 700, qRgb(0, 0, 0)));
+  EXPECT_TRUE(NearX(image, 864, 580, qRgb(0, 0, 0)));
+  EXPECT_FALSE(NearX(image, 864, 560, qRgb(0, 0, 0)));
+}
+
+TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) {
+  // (2000, 1000)-(3000, 2000) is pixels (400, 200)-(600, 400); row 250 is field y 1250,
+  // clear of the yard lines at 1080 and 1440 and of the handles at 1000 and 1500.
+  AddRectangle(CRect{2000, 1000, 3000, 2000});
+  const QRgb selected = qRgb(0, 255, 0);  // the default m_crSelectedFormation
+  EXPECT_TRUE(NearX(Shot(), 400, 250, qRgb(0, 0, 0)));
+
+  view->SelectAt(QPoint(400, 300), false);
+  ASSERT_EQ(doc().m_selectedFormations.size(), 1u);
+  EXPECT_TRUE(NearX(Shot(), 400, 250, selected));
+
+  view->SelectAt(QPoint(1000, 600), false);  // empty field: the selection goes
+  EXPECT_TRUE(doc().m_selectedFormations.empty());
+  const QImage after = Shot();
+  EXPECT_TRUE(NearX(after, 400, 250, qRgb(0, 0, 0)));
+  EXPECT_FALSE(NearX(after, 400, 250, selected));
+  EXPECT_EQ(doc().m_formations.front()->m_logpen.lopnColor, RGB(0, 0, 0));
+}
+
+TEST_F(FieldPixels, ClickOnAParkedPersonSelectsIt) {
+  auto person = std::make_unique<CPerson>();
+  person->m_nNumber = 1;
+  doc().AddPerson(std::move(person));
+  doc().ParkPeopleWithoutPlace();
+  // Parked at (72, 216), marker +-24: pixels (9.6 .. 24, 38.4 .. 48).
+  view->SelectAt(QPoint(14, 43), false);
+  ASSERT_EQ(view->SelectedPeople().size(), 1u);
+  view->SelectAt(QPoint(60, 43), false);
+  EXPECT_TRUE(view->SelectedPeople().empty());
+}
+
+TEST_F(FieldPixels, PeopleShownAsPicturesUseTheChosenFileOrTheGroupsOwn) {
+  QTemporaryDir dir;
+  QImage red(8, 8, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  const QString file = dir.filePath(QStringLiteral("horns.bmp"));
+  ASSERT_TRUE(red.save(file, "BMP"));
+  doc().m_strSymbolBitmapFile[GROUP_HORNS] = file.toStdString();
+  doc().LoadSymbolBitmaps();
+  doc().m_bPeopleAsBitmaps = 1;
+  for (int group : {GROUP_HORNS, GROUP_DRUMS}) {
+    auto person = std::make_unique<CPerson>();
+    person->m_nNumber = group;
+    person->m_nGroup = group;
+    doc().AddPerson(std::move(person));
+  }
+  doc().ParkPeopleWithoutPlace();
+  const QImage image = Shot();
+  // Parked at (72, 216) and (72, 360), each picture 48 units square: pixels (9.6 .. 19.2,
+  // 38.4 .. 48) and (9.6 .. 19.2, 67.2 .. 76.8).
+  EXPECT_EQ(image.pixel(14, 43), qRgb(255, 0, 0));
+  int dark = 0;
+  for (int y = 68; y < 77; ++y)
+    for (int x = 10; x < 19; ++x) dark += qGray(image.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 3);  // the built-in drum, drawn in black
+}
+
+TEST_F(FieldPixels, TextBandShowsTheStep) {
+  // Without fonts every text is a row of boxes and checks of text would pass wrongly.
+  const QFontMetrics metrics(QFont(QStringLiteral("Arial")));
+  ASSERT_NE(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+  const QImage image = Shot();
+  // The band starts at (720, 4500): pixel (144, 900); its text is 96 units (19 pixels) high.
+  int dark = 0;
+  for (int y = 900; y < 920; ++y)
+    for (int x = 144; x < 260; ++x) dark += qGray(image.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 40);
+  EXPECT_EQ(image.pixel(400, 960), kSurround);  // the show information starts lower (1044)
+}
+
+TEST_F(FieldPixels, ZoomKeepsTheMiddleOfTheViewInTheMiddle) {
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  view->resize(1600, 700);
+  QTest::qWait(1);
+  view->ScrollTo(CPoint{0, 0});
+  view->ZoomIn();
+  EXPECT_EQ(view->state().m_nExtent, 7776);
+  // Middle of the old world: (0 + 8640 / 2, 0 + 8640 / 4) = (4320, 2160); the new top-left
+  // is that less half the new world: (4320 - 3888, 2160 - 1944) = (432, 216).
+  EXPECT_EQ(view->ScrollPosition().x, 432);
+  EXPECT_EQ(view->ScrollPosition().y, 216);
+}
+
+TEST_F(FieldPixels, ZoomStopsAtItsLimits) {
+  // (8640 - 2592) / 864 = 7 steps in, (25920 - 8640) / 864 = 20 steps out.
+  for (int i = 0; i < 10; ++i) view->ZoomIn();
+  EXPECT_EQ(view->state().m_nExtent, 2592);
+  view->ZoomNormal();
+  for (int i = 0; i < 25; ++i) view->ZoomOut();
+  EXPECT_EQ(view->state().m_nExtent, 25920);
+  // Zoomed out the field is drawn smaller: 1728 / 25920 pixels per unit puts its left edge
+  // on pixel 48, where the normal view had surround until 144.
+  view->ScrollTo(CPoint{0, 0});
+  EXPECT_EQ(Shot().pixel(60, 40), qRgb(255, 255, 255));
+}
+
+// A printed page drawn by the real canvas.
+QImage PrintedPage(CPxDoc& doc) {
+  QImage page(1100, 850, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  FieldViewState state;
+  state.SetupField(doc);
+  FieldViewDrawOptions options;
+  DrawChart(painter, PageMapping(page.size(), ChartBottom(state)), QRectF(page.rect()), true, doc, state, options);
+  return page;
+}
+
+int ColouredPixels(const QImage& image) {
+  int coloured = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      coloured += !(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p));
+    }
+  return coloured;
+}
+
+TEST_F(FieldPixels, PrintedPageWithoutColourIsBlackOnWhite) {
+  doc().m_crField = RGB(20, 140, 60);
+  doc().m_crLines8 = RGB(200, 0, 0);
+  doc().m_crLines1 = RGB(0, 0, 200);
+  doc().m_bVertical1 = 1;
+  doc().m_crHash = RGB(255, 255, 0);
+  CFormation* formation = AddRectangle(CRect{2000, 1000, 3000, 2000});
+  formation->m_logpen.lopnColor = RGB(255, 0, 255);
+  formation->m_logbrush = LOGBRUSH{BS_SOLID, RGB(0, 200, 200), 0};
+  doc().m_selectedFormations.push_back(formation);
+
+  const QImage mono = PrintedPage(doc());
+  EXPECT_EQ(ColouredPixels(mono), 0);
+  EXPECT_EQ(mono.pixel(2, 2), qRgb(255, 255, 255));  // no grey surround on paper
+  int black = 0;
+  for (int y = 0; y < mono.height(); ++y)
+    for (int x = 0; x < mono.width(); ++x) black += mono.pixel(x, y) == qRgb(0, 0, 0);
+  EXPECT_GT(black, 2000);
+
+  doc().m_bPrintColor = 1;
+  EXPECT_GT(ColouredPixels(PrintedPage(doc())), 2000);
+}
+
+}  // namespace
+}  // namespace px
