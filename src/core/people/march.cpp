@@ -58,10 +58,12 @@ CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
     return spot;
   }
   const bool cacheOn = m_pDocument && m_pDocument->m_bSaveStepsToMemory;
-  if (cacheOn && step >= 0 && step < static_cast<int>(m_posCache.size()) &&
-      m_posCache[static_cast<size_t>(step)] != POSITION_NONE) {
-    SetCurrentPosition(m_posCache[static_cast<size_t>(step)]);
-    return m_ptPosition;
+  if (cacheOn && step >= 0) {
+    const CPoint cached = m_posCache.Get(static_cast<size_t>(step));
+    if (cached != POSITION_NONE) {
+      SetCurrentPosition(cached);
+      return cached;
+    }
   }
 
   PlaceRange places = PlacesAround(step);
@@ -91,8 +93,8 @@ CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) {
   // The Flex march may have switched the cache on and sized it for the whole group.
   if (m_pDocument && m_pDocument->m_bSaveStepsToMemory && step >= 0) {
     const size_t size = static_cast<size_t>(std::max(m_pDocument->m_nLastStep, 0)) + 1;
-    if (m_posCache.size() < size) m_posCache.resize(size, POSITION_NONE);
-    if (static_cast<size_t>(step) < m_posCache.size()) m_posCache[static_cast<size_t>(step)] = result;
+    if (m_posCache.size() < size) m_posCache.resize(size);
+    m_posCache.Set(static_cast<size_t>(step), result);
   }
   return result;
 }

@@ -126,8 +126,8 @@ CPoint FloatFlex(const Leg& leg) {
   const Group g = CollectGroup(leg);
   // Every member's cache is written below, not only this person's.
   for (CPerson* member : g.people)
-    if (member->m_posCache.size() < cacheSize) member->m_posCache.resize(cacheSize, POSITION_NONE);
-  if (leg.person.m_posCache.size() < cacheSize) leg.person.m_posCache.resize(cacheSize, POSITION_NONE);
+    if (member->m_posCache.size() < cacheSize) member->m_posCache.resize(cacheSize);
+  if (leg.person.m_posCache.size() < cacheSize) leg.person.m_posCache.resize(cacheSize);
 
   const CFormation& pf = *leg.from.m_pFormation;
   const CFormation& nf = *leg.to.m_pFormation;
@@ -163,13 +163,13 @@ CPoint FloatFlex(const Leg& leg) {
 
   const int end = nf.m_nStep;
   for (size_t i = 0; i < g.people.size(); ++i) {
-    std::vector<CPoint>& cache = g.people[i]->m_posCache;
-    cache[static_cast<size_t>(last.begin)] = g.from[i];
-    cache[static_cast<size_t>(end)] = g.to[i];
+    PositionCache& cache = g.people[i]->m_posCache;
+    cache.Set(static_cast<size_t>(last.begin), g.from[i]);
+    cache.Set(static_cast<size_t>(end), g.to[i]);
     for (int s = last.begin + 1; s <= leg.step; ++s)
-      cache[static_cast<size_t>(s)] = last.rows[static_cast<size_t>(s - last.begin - 1)][i];
+      cache.Set(static_cast<size_t>(s), last.rows[static_cast<size_t>(s - last.begin - 1)][i]);
   }
-  return leg.person.m_posCache[static_cast<size_t>(leg.step)];
+  return leg.person.m_posCache.Get(static_cast<size_t>(leg.step));
 }
 
 }  // namespace px::march

@@ -6,6 +6,7 @@
 
 #include "core/formation/formation.h"
 #include "core/people/place.h"
+#include "core/people/position_cache.h"
 #include "core/people/step_inst.h"
 
 namespace px {
@@ -97,7 +98,7 @@ class CPerson : public CDrawRect {
   int m_nGroup = GROUP_HORNS;
   std::string m_strHeight = "60";
   int m_nHeight2 = 120;
-  std::vector<CPoint> m_posCache;  // one entry per step; POSITION_NONE = not computed
+  PositionCache m_posCache;  // one entry per step; POSITION_NONE = not computed
   int m_nFollowRole = 0;
   CPlace* m_pFromPlace = nullptr;
   CPlace* m_pToPlace = nullptr;

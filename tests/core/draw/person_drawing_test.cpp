@@ -19,8 +19,8 @@ constexpr CRect kMarker{2976, 1976, 3024, 2024};
 
 // Puts the person at `at` for `step` through the position cache and makes that current.
 void Stand(CPerson& person, int step, CPoint at) {
-  if (person.m_posCache.size() <= static_cast<size_t>(step)) person.m_posCache.resize(step + 1, POSITION_NONE);
-  person.m_posCache[static_cast<size_t>(step)] = at;
+  if (person.m_posCache.size() <= static_cast<size_t>(step)) person.m_posCache.resize(step + 1);
+  person.m_posCache.Set(static_cast<size_t>(step), at);
   person.GetPosition(step);
 }
 

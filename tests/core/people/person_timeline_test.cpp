@@ -128,7 +128,7 @@ TEST(Deassign, EveryStepEmptiesTheTimelineAndClosesEveryGap) {
     EXPECT_EQ(SlotOrder(f), std::vector<CPerson*>{b});
   }
   EXPECT_EQ(b->GetPlaceAt(8)->m_nSlot, 0);
-  for (const CPoint& entry : a->m_posCache) EXPECT_EQ(entry, POSITION_NONE);
+  for (size_t i = 0; i < a->m_posCache.size(); ++i) EXPECT_EQ(a->m_posCache[i], POSITION_NONE);
   EXPECT_EQ(a->m_path[0], POSITION_NONE);
   EXPECT_EQ(a->m_nPathCount, 0);
   EXPECT_EQ(a->m_nPathStep, -1);
