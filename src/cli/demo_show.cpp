@@ -116,6 +116,9 @@ std::unique_ptr<CPxDoc> BuildDemoShow() {
   arc8->m_dArcEnd = 3 * PI / 4;
   arc8->RecalcOutline();
   Spot(flags, arc8, MARCH_ARC);
+  // The arc closes in from both ends: its start angle grows, its end angle shrinks.
+  for (CPerson* flag : flags)
+    if (CPlace* place = flag->GetPlaceOnFormation(arc8)) place->m_bStartClockwise = 1;
 
   // Step 16: a brass circle that the woodwinds ring with a closed polygon.
   Spot(brass, AddRect(d, 16, SHAPE_ELLIPSE, CRect{3600, 1260, 5040, 2700}, "Brass circle"), MARCH_FLOAT);
