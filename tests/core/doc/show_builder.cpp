@@ -1,6 +1,14 @@
 #include "core/doc/show_builder.h"
 
+#include "core/doc/show_file.h"
+
 namespace px::test {
+
+std::unique_ptr<CPxDoc> ReadBytes(const std::vector<std::uint8_t>& bytes) {
+  auto doc = std::make_unique<CPxDoc>();
+  LoadShowFromBytes(bytes, *doc);
+  return doc;
+}
 
 Bytes ShowBytes(const DocSpec& d) {
   const int v = d.version > 12 ? 12 : d.version;
@@ -189,21 +197,44 @@ void Apply(const FormationSpec& s, CFormation& f) {
   f.m_nCurveRepeat = s.curveRepeat;
 }
 
-void Apply(const PlaceSpec& s, CPlace& p) {
-  p.m_nStep = s.step;
-  p.m_nMarchMode = s.march;
-  p.m_bAnchor = s.anchor;
-  p.m_bReverse = s.reverse;
-  p.m_bClockwise = s.cw;
-  p.m_bEndClockwise = s.endCw;
-  p.m_bStartClockwise = s.startCw;
-  p.m_nFormationID = s.formationId;
-  p.m_nSlot = s.slot;
-  p.m_nWaitBefore = s.waitBefore;
-  p.m_nWaitAfter = s.waitAfter;
-  p.m_ptSpot = ToPoint(s.spot);
-  p.m_bFlex = s.flex;
-  p.m_bSimple = s.simple;
+std::unique_ptr<CPerson> MakePerson(const PersonSpec& s) {
+  auto p = std::make_unique<CPerson>();
+  Apply(s.base, *p);
+  p->m_ptPosition = ToPoint(s.position);
+  p->m_nGroup = s.group;
+  p->SetHeight(s.height);
+  return p;
+}
+
+std::unique_ptr<CPlace> MakePlace(const PlaceSpec& s) {
+  auto p = std::make_unique<CPlace>();
+  p->m_nStep = s.step;
+  p->m_nMarchMode = s.march;
+  p->m_bAnchor = s.anchor;
+  p->m_bReverse = s.reverse;
+  p->m_bClockwise = s.cw;
+  p->m_bEndClockwise = s.endCw;
+  p->m_bStartClockwise = s.startCw;
+  p->m_nFormationID = s.formationId;
+  p->m_nSlot = s.slot;
+  p->m_nWaitBefore = s.waitBefore;
+  p->m_nWaitAfter = s.waitAfter;
+  p->m_ptSpot = ToPoint(s.spot);
+  p->m_bFlex = s.flex;
+  p->m_bSimple = s.simple;
+  return p;
+}
+
+std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& s) {
+  auto i = std::make_unique<CStepInst>();
+  i->m_nCount = s.count;
+  i->m_bTowardStands = s.towardStands;
+  i->m_bAwayFromStands = s.awayFromStands;
+  i->m_bTowardRight = s.towardRight;
+  i->m_bTowardLeft = s.towardLeft;
+  i->m_nSteps = s.steps;
+  i->m_dStepSize = s.stepSize;
+  return i;
 }
 
 void ExpectRead(const FormationSpec& s, const CFormation& f) {
