@@ -132,6 +132,10 @@ Bytes PersonData(const PersonSpec& p) {
   return b;
 }
 
+Bytes ListOfOne(std::string_view className, const Bytes& data) {
+  return Bytes().Word(1).NewClass(className).Append(data);
+}
+
 Bytes PlaceList(int count, std::uint16_t classIndex) {
   Bytes b;
   b.Word(static_cast<std::uint16_t>(count));

@@ -77,7 +77,7 @@ Bytes StepInstData(const StepInstSpec& s);
 // Person record data: the formation data, then the person's own rows. The lists carry
 // their counts and record tags.
 struct PersonSpec {
-  FormationSpec base;
+  FormationSpec base{};
   int version = 1;
   Pt position{-999, -999};
   Bytes places = Bytes().Word(0);
@@ -86,6 +86,9 @@ struct PersonSpec {
   std::string height = "60";
 };
 Bytes PersonData(const PersonSpec& p);
+
+// A list of one record of a class met for the first time.
+Bytes ListOfOne(std::string_view className, const Bytes& data);
 
 // A list of `count` places of version 3 on no formation; the first one names the class, the
 // others refer to it by `classIndex`.
