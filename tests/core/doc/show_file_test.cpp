@@ -20,6 +20,7 @@ using test::ReadAll;
 using test::WriteAll;
 
 const char* const kUnexpected = "Unexpected file format.";
+const std::string kNotFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
 
 class ShowFileTest : public ::testing::Test {
  protected:
@@ -55,11 +56,10 @@ TEST_F(ShowFileTest, SaveThenOpenGivesTheShowBackAndClearsModified) {
 
 TEST_F(ShowFileTest, OpenFailuresGiveTheirDocumentMessages) {
   CPxDoc doc;
-  const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-  EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + notFound);
-  EXPECT_EQ(ReadShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
+  EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + kNotFound);
+  EXPECT_EQ(ReadShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + kNotFound);
   fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(ReadShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
+  EXPECT_EQ(ReadShowFile(Path("folder.sho"), doc).message, "folder.sho" + kNotFound);
 
   WriteAll(Path("empty.sho"), {});
   EXPECT_EQ(ReadShowFile(Path("empty.sho"), doc).message, kUnexpected);
@@ -93,10 +93,9 @@ TEST_F(ShowFileTest, ReadOnlyShowIsNotOverwritten) {
 
 TEST_F(ShowFileTest, SaveToABadPathOrAFolder) {
   CPxDoc doc;
-  const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-  EXPECT_EQ(WriteShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
+  EXPECT_EQ(WriteShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + kNotFound);
   fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(WriteShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
+  EXPECT_EQ(WriteShowFile(Path("folder.sho"), doc).message, "folder.sho" + kNotFound);
   EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
   EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 }
