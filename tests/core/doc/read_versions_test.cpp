@@ -101,37 +101,31 @@ TEST(ReadVersions, VerticesOnlyWhenAllocatedAndCounted) {
   EXPECT_EQ(doc->m_formations[0]->m_pPoints[0], (CPoint{5, 6}));
 }
 
-TEST(ReadVersions, PlaceRecordsOfEveryVersion) {
+// Flex is false before place version 2; simple is true before version 3. Person version 0
+// stores its position as two WORDs: read as LONGs, the rows after it would shift.
+TEST(ReadVersions, PlaceAndPersonRecordsOfEveryVersion) {
   for (int r = 0; r <= 3; ++r) {
     SCOPED_TRACE(r);
-    // Flex is false before version 2; simple is true before version 3.
     const PlaceSpec place{.version = r, .step = 9, .march = MARCH_ARC, .anchor = 1, .reverse = 1, .cw = 1,
                           .endCw = 1, .startCw = 1, .formationId = 0, .slot = 2, .waitBefore = 3,
                           .waitAfter = 4, .spot = {40000, 7}, .flex = 1, .simple = 0};
-    const PersonSpec person{.places = ListOfOne("CPlace", PlaceData(place)), .group = GROUP_DRUMS};
+    const PersonSpec person{.version = r == 0 ? 0 : 1, .position = {100, 200},
+                            .places = ListOfOne("CPlace", PlaceData(place)),
+                            .stepInsts = ListOfOne("CStepInst", StepInstData({.count = 3, .stepSize = 30.0})),
+                            .group = GROUP_RIFLES, .height = "70"};
     auto doc = Load({.people = ListOfOne("CPerson", PersonData(person))});
     ASSERT_EQ(doc->m_people.size(), 1u);
-    ASSERT_EQ(doc->m_people[0]->m_places.size(), 1u);
-    ExpectRead(place, *doc->m_people[0]->m_places[0]);
-    EXPECT_EQ(doc->m_people[0]->m_nGroup, GROUP_DRUMS);
+    CPerson& p = *doc->m_people[0];
+    ASSERT_EQ(p.m_places.size(), 1u);
+    ExpectRead(place, *p.m_places[0]);
+    EXPECT_EQ(p.m_nPersonVersion, person.version);
+    EXPECT_EQ(p.m_nGroup, GROUP_RIFLES);
+    EXPECT_EQ(p.m_nHeight2, 140);
+    ASSERT_EQ(p.m_stepInsts.size(), 1u);
+    EXPECT_EQ(p.m_stepInsts[0]->m_nCount, 3);
+    EXPECT_EQ(p.m_stepInsts[0]->m_dStepSize, 30.0);
+    EXPECT_EQ(p.m_pDocument, doc.get());
   }
-}
-
-// A position of two WORDs: read as LONGs, the group, height and instruction after it would shift.
-TEST(ReadVersions, PersonRecordVersionZeroStoresItsPositionAsWords) {
-  const PersonSpec person{.version = 0, .position = {100, 200},
-                          .stepInsts = ListOfOne("CStepInst", StepInstData({.count = 3, .stepSize = 30.0})),
-                          .group = GROUP_RIFLES, .height = "70"};
-  auto doc = Load({.people = ListOfOne("CPerson", PersonData(person))});
-  ASSERT_EQ(doc->m_people.size(), 1u);
-  const CPerson& p = *doc->m_people[0];
-  EXPECT_EQ(p.m_nPersonVersion, 0);
-  EXPECT_EQ(p.m_nGroup, GROUP_RIFLES);
-  EXPECT_EQ(p.m_nHeight2, 140);
-  ASSERT_EQ(p.m_stepInsts.size(), 1u);
-  EXPECT_EQ(p.m_stepInsts[0]->m_nCount, 3);
-  EXPECT_EQ(p.m_stepInsts[0]->m_dStepSize, 30.0);
-  EXPECT_EQ(p.m_pDocument, doc.get());
 }
 
 TEST(ReadVersions, NullRecordsAndBackReferencesAddNothingToList) {

@@ -102,7 +102,7 @@ void Apply(const FormationSpec& spec, CFormation& f);
 std::unique_ptr<CPerson> MakePerson(const PersonSpec& spec);
 std::unique_ptr<CPlace> MakePlace(const PlaceSpec& spec);
 std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& spec);
-void ExpectRead(const FormationSpec& spec, const CFormation& f);
-void ExpectRead(const PlaceSpec& spec, const CPlace& p);
+void ExpectRead(const FormationSpec& spec, CFormation& f);
+void ExpectRead(const PlaceSpec& spec, CPlace& p);
 
 }  // namespace px::test
