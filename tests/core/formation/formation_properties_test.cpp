@@ -15,13 +15,7 @@ using test::AddRectShape;
 constexpr const char* kCaption = "Formation / Prop Properties";
 
 // A dialog whose every check passes.
-FormationProperties ValidDialog() {
-  FormationProperties d;
-  d.m_strWidth = "100";
-  d.m_strHeight = "50";
-  d.m_strInterval = "45.00";
-  return d;
-}
+FormationProperties ValidDialog() { return {.m_strName = "", .m_strWidth = "100", .m_strHeight = "50"}; }
 
 std::string FirstRefusal(FormationProperties& d) {
   const auto message = d.Validate();
@@ -214,22 +208,14 @@ TEST(FormationProperties, AppliesSizesWithTheirCaps) {
 TEST(FormationProperties, AppliesSettingsInOrder) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
-  FormationProperties d;
-  d.LoadFrom(*f);
-  d.m_strName = "Box";
-  d.m_nCount = 24;
-  d.m_nEndStep = 30;
-  d.m_strInterval = "10";   // 20 field units
-  d.m_strSkew = "5.5";      // not refused here: ApplyTo caps at 6.0 only
-  d.m_strRotated = "90";
-  d.m_bPeopleFill = true;   // with Fill an interval below 22 units becomes 90
-  d.m_bScaleToFit = true;
-  d.m_bPropFill = true;
-  d.m_crFill = RGB(1, 2, 3);
-  d.m_crLine = RGB(4, 5, 6);
-  d.m_bBlock = true;
-  d.m_nRows = 3;
+  // Interval "10" is 20 units, which with Fill (below 22 units) becomes 90; skew 5.5 is not
+  // refused here, ApplyTo caps it at 6.0 only.
+  FormationProperties d{.m_strName = "Box", .m_nCount = 24, .m_strWidth = "100", .m_strHeight = "50",
+                        .m_bScaleToFit = true, .m_bBlock = true, .m_nRows = 3, .m_crLine = RGB(4, 5, 6),
+                        .m_strSkew = "5.5", .m_strRotated = "90", .m_strInterval = "10", .m_bPeopleFill = true,
+                        .m_bPropFill = true, .m_crFill = RGB(1, 2, 3), .m_nEndStep = 30};
   d.ApplyTo(*f);
+  EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1200, 1100}));
   EXPECT_EQ(f->m_strName, "Box");
   EXPECT_EQ(f->m_nStep, 24);
   EXPECT_EQ(f->m_nEndStep, 30);
