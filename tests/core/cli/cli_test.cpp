@@ -165,8 +165,6 @@ TEST_F(CliTest, DumpShapeAndValues) {
   EXPECT_EQ(d["m_dStepSize"], 45.0);
   EXPECT_EQ(d["m_crField"], 0x336699);
   EXPECT_EQ(d["m_bBoldLines"], 1);
-  EXPECT_EQ(d["m_bShowHash1"], 1);
-  EXPECT_EQ(d["m_nTempo"], 300);
   EXPECT_EQ(d["m_strTitle"], "Caf\xC3\xA9 \xE2\x82\xAC");  // UTF-8
   EXPECT_EQ(d["m_comments"], json::array({"4 na\xC3\xAFve"}));
   ASSERT_EQ(d["m_strSymbolBitmapFile"].size(), 8u);

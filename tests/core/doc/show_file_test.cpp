@@ -54,12 +54,18 @@ TEST_F(ShowFileTest, SaveThenOpenGivesTheShowBackAndClearsModified) {
   EXPECT_FALSE(read.IsModified());
 }
 
-TEST_F(ShowFileTest, OpenFailuresGiveTheirDocumentMessages) {
+TEST_F(ShowFileTest, FailuresGiveTheirDocumentMessages) {
   CPxDoc doc;
   EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + kNotFound);
-  EXPECT_EQ(ReadShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + kNotFound);
   fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(ReadShowFile(Path("folder.sho"), doc).message, "folder.sho" + kNotFound);
+  for (const char* name : {"nowhere/x.sho", "folder.sho"}) {
+    const std::string shown = fs::path(name).filename().string();
+    EXPECT_EQ(ReadShowFile(Path(name), doc).message, shown + kNotFound);
+    EXPECT_EQ(WriteShowFile(Path(name), doc).message, shown + kNotFound);
+  }
+  // A failed save into a folder leaves nothing behind.
+  EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
+  EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 
   WriteAll(Path("empty.sho"), {});
   EXPECT_EQ(ReadShowFile(Path("empty.sho"), doc).message, kUnexpected);
@@ -89,15 +95,6 @@ TEST_F(ShowFileTest, ReadOnlyShowIsNotOverwritten) {
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(ReadAll(Path("show.sho")) == old);
   EXPECT_EQ(Entries(), std::vector<std::string>{"show.sho"});
-}
-
-TEST_F(ShowFileTest, SaveToABadPathOrAFolder) {
-  CPxDoc doc;
-  EXPECT_EQ(WriteShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + kNotFound);
-  fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(WriteShowFile(Path("folder.sho"), doc).message, "folder.sho" + kNotFound);
-  EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
-  EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 }
 
 // A write that fails half-way (here: the file-size limit) keeps the old show byte for byte
