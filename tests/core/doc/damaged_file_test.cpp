@@ -47,7 +47,7 @@ TEST(DamagedFile, RecordsOfTheWrongClassForTheirList) {
   EXPECT_TRUE(Refused(WithFormations(ListOfOne("CPlace", PlaceData({})))));
   EXPECT_TRUE(Refused(WithFormations(ListOfOne("CPerson", PersonData({})))));
   EXPECT_TRUE(Refused(WithPeople(ListOfOne("CFormation", FormationData({})))));
-  const PersonSpec person{.places = ListOfOne("CStepInst", StepInstData({}))};
+  const PersonLayout person{.places = ListOfOne("CStepInst", StepInstData({}))};
   EXPECT_TRUE(Refused(WithPeople(ListOfOne("CPerson", PersonData(person)))));
 }
 
@@ -66,8 +66,8 @@ TEST(DamagedFile, DeeplyNestedRecordsAreRefusedAtOnce) {
 
 // Every cut of a file with records ends early somewhere.
 TEST(DamagedFile, EveryTruncationIsRefused) {
-  const FormationSpec f{.places = 1, .nPoints = 2, .nAlloc = 2, .points = {{1, 2}, {3, 4}}};
-  const PersonSpec person{.places = ListOfOne("CPlace", PlaceData({.formationId = 1})),
+  const FormationLayout f{.places = 1, .nPoints = 2, .nAlloc = 2, .points = {{1, 2}, {3, 4}}};
+  const PersonLayout person{.places = ListOfOne("CPlace", PlaceData({.formationId = 1})),
                           .stepInsts = ListOfOne("CStepInst", StepInstData({}))};
   const Bytes whole = ShowBytes({.title = "Title", .comments = {"1 one"}, .songs = {"0000    0004    a.mid"},
                                  .formations = ListOfOne("CDrawPoly", FormationData(f)),
@@ -93,7 +93,7 @@ TEST(DamagedFile, CountsAndLengthsBeyondTheFileAreRefused) {
 
   // A title whose DWORD length is far beyond the file; a wide one likewise.
   for (const char* length : {"ff ff ff f0 ff ff ff", "ff fe ff ff ff ff ff ff ff 7f"}) {
-    Bytes b = ShowBytes(DocSpec{});
+    Bytes b = ShowBytes(DocLayout{});
     const size_t title = b.size() - 80 - 1;  // the empty title's length byte
     b.v.erase(b.v.begin() + static_cast<std::ptrdiff_t>(title));
     const Bytes prefix = Bytes().Hex(length);
@@ -102,7 +102,7 @@ TEST(DamagedFile, CountsAndLengthsBeyondTheFileAreRefused) {
   }
 
   // A vertex count beyond the file, with or without room allocated for it.
-  FormationSpec vertices{.nPoints = 65535, .nAlloc = 2, .points = {{1, 1}, {2, 2}}};
+  FormationLayout vertices{.nPoints = 65535, .nAlloc = 2, .points = {{1, 1}, {2, 2}}};
   EXPECT_TRUE(Refused(WithFormations(ListOfOne("CFormation", FormationData(vertices)))));
   vertices.nAlloc = 65535;
   EXPECT_TRUE(Refused(WithFormations(ListOfOne("CFormation", FormationData(vertices)))));

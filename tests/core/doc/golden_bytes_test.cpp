@@ -24,7 +24,7 @@ TEST(GoldenBytes, NewShow) {
   EXPECT_EQ(Slice(bytes, 0, 64), start.v);
   // 52 fields (140) + four list counts (8) + eight empty strings (8) + MIDI device (2) + rows 59-73 (96).
   EXPECT_EQ(bytes.size(), 254u);
-  EXPECT_EQ(bytes, ShowBytes(DocSpec{}).v);
+  EXPECT_EQ(bytes, ShowBytes(DocLayout{}).v);
   EXPECT_EQ(SaveShowToBytes(*ReadBytes(bytes)), bytes);
 }
 
@@ -62,21 +62,21 @@ TEST(GoldenBytes, ListCountsEscapeAtFFFF) {
 }
 
 // Every field away from its default; a negative LONG keeps its sign.
-FormationSpec RectSpec(int number, const char* name) {
+FormationLayout RectLayout(int number, const char* name) {
   return {.name = name, .note = "note", .shape = SHAPE_RECTANGLE, .step = 8, .endStep = 12, .number = number,
           .rect = {-5, 200, 300, 400}, .interval = 72.5, .rotation = 0.25, .arcStart = 0.5, .arcEnd = 2.5,
           .skew = -0.125, .rows = 3, .penColor = 0x0000FF, .brushStyle = 0, .brushColor = 0x00FF00,
           .brushHatch = 2, .point = 1, .fill = 1, .arrow = 1, .curveRepeat = 4};
 }
 
-std::unique_ptr<CFormation> Made(std::unique_ptr<CFormation> f, const FormationSpec& spec) {
-  Apply(spec, *f);
+std::unique_ptr<CFormation> Made(std::unique_ptr<CFormation> f, const FormationLayout& layout) {
+  Apply(layout, *f);
   return f;
 }
 
 TEST(GoldenBytes, FirstAndSecondDrawRect) {
   CPxDoc doc;
-  const FormationSpec first = RectSpec(1, "A"), second = RectSpec(2, "B");
+  const FormationLayout first = RectLayout(1, "A"), second = RectLayout(2, "B");
   doc.m_formations.push_back(Made(std::make_unique<CDrawRect>(), first));
   doc.m_formations.push_back(Made(std::make_unique<CDrawRect>(), second));
   const auto bytes = SaveShowToBytes(doc);
@@ -84,27 +84,27 @@ TEST(GoldenBytes, FirstAndSecondDrawRect) {
   const Bytes head = Bytes().Hex("02 00 ff ff 00 00 09 00 43 44 72 61 77 52 65 63 74 05 00");
   EXPECT_EQ(Slice(bytes, 140, head.size()), head.v);
   EXPECT_EQ(Slice(bytes, 142 + 15 + FormationData(first).size(), 4), Bytes().Hex("01 80 05 00").v);
-  DocSpec spec;
-  spec.formations = Bytes().Word(2).NewClass("CDrawRect").Append(FormationData(first));
-  spec.formations.Word(0x8001).Append(FormationData(second));
-  EXPECT_EQ(bytes, ShowBytes(spec).v);
+  DocLayout layout;
+  layout.formations = Bytes().Word(2).NewClass("CDrawRect").Append(FormationData(first));
+  layout.formations.Word(0x8001).Append(FormationData(second));
+  EXPECT_EQ(bytes, ShowBytes(layout).v);
 }
 
 // Three kinds of formation and two people with places and a step instruction: the class and
 // object indices count through nested records.
 TEST(GoldenBytes, ClassIndicesCountThroughNestedRecords) {
-  FormationSpec rect1 = RectSpec(1, "R1"), rect2 = RectSpec(2, "R2");
+  FormationLayout rect1 = RectLayout(1, "R1"), rect2 = RectLayout(2, "R2");
   rect1.places = 2;
   rect2.places = 1;
-  const FormationSpec poly{.name = "P", .shape = SHAPE_POLYGON, .step = 16, .number = 3, .rect = {-50, 20, 30, 60},
+  const FormationLayout poly{.name = "P", .shape = SHAPE_POLYGON, .step = 16, .number = 3, .rect = {-50, 20, 30, 60},
                            .nPoints = 3, .nAlloc = 3, .points = {{10, 20}, {30, 40}, {-50, 60}}};
-  PersonSpec alice{.base = {.name = "Alice", .shape = SHAPE_SQUARE}, .position = {400, 500}, .group = GROUP_BRASS,
+  PersonLayout alice{.base = {.name = "Alice", .shape = SHAPE_SQUARE}, .position = {400, 500}, .group = GROUP_BRASS,
                    .height = "62.5"};
-  PersonSpec bob{.base = {.name = "Bob", .number = 2}};
-  const PlaceSpec a1{.step = 8, .march = MARCH_PIVOT, .formationId = 1, .slot = 0, .spot = {1, 2}};
-  const PlaceSpec a2{.step = 16, .formationId = 2, .slot = 0, .waitBefore = 2, .flex = 1, .simple = 0};
-  const PlaceSpec b1{.step = 8, .anchor = 1, .formationId = 1, .slot = 1};
-  const StepInstSpec inst{.count = 20, .awayFromStands = 1, .steps = 4, .stepSize = 22.5};
+  PersonLayout bob{.base = {.name = "Bob", .number = 2}};
+  const PlaceLayout a1{.step = 8, .march = MARCH_PIVOT, .formationId = 1, .slot = 0, .spot = {1, 2}};
+  const PlaceLayout a2{.step = 16, .formationId = 2, .slot = 0, .waitBefore = 2, .flex = 1, .simple = 0};
+  const PlaceLayout b1{.step = 8, .anchor = 1, .formationId = 1, .slot = 1};
+  const StepInstLayout inst{.count = 20, .awayFromStands = 1, .steps = 4, .stepSize = 22.5};
 
   CPxDoc doc;
   doc.m_formations.push_back(Made(std::make_unique<CDrawRect>(), rect1));
@@ -120,15 +120,15 @@ TEST(GoldenBytes, ClassIndicesCountThroughNestedRecords) {
 
   // CDrawRect 1, R1 2, R2 3, CDrawPoly 4, P 5, CPerson 6, Alice 7, CPlace 8, a1 9, a2 10,
   // CStepInst 11, inst 12, Bob 13, b1 14. The first CPlace names its class in full.
-  DocSpec spec;
-  spec.formations = Bytes().Word(3).NewClass("CDrawRect").Append(FormationData(rect1));
-  spec.formations.Word(0x8001).Append(FormationData(rect2)).NewClass("CDrawPoly").Append(FormationData(poly));
+  DocLayout layout;
+  layout.formations = Bytes().Word(3).NewClass("CDrawRect").Append(FormationData(rect1));
+  layout.formations.Word(0x8001).Append(FormationData(rect2)).NewClass("CDrawPoly").Append(FormationData(poly));
   alice.places = Bytes().Word(2).NewClass("CPlace").Append(PlaceData(a1)).Word(0x8008).Append(PlaceData(a2));
   alice.stepInsts = Bytes().Word(1).NewClass("CStepInst").Append(StepInstData(inst));
   bob.places = Bytes().Word(1).Word(0x8008).Append(PlaceData(b1));
-  spec.people = Bytes().Word(2).NewClass("CPerson").Append(PersonData(alice));
-  spec.people.Word(0x8006).Append(PersonData(bob));
-  EXPECT_EQ(bytes, ShowBytes(spec).v);
+  layout.people = Bytes().Word(2).NewClass("CPerson").Append(PersonData(alice));
+  layout.people.Word(0x8006).Append(PersonData(bob));
+  EXPECT_EQ(bytes, ShowBytes(layout).v);
 
   // Read back, the places are relinked into their formations' slots.
   const auto read = ReadBytes(bytes);
@@ -150,19 +150,19 @@ TEST(GoldenBytes, ClassIndexTagsAtTheWordLimit) {
   };
   for (const Case& c : {Case{0x7FFA, "fe ff"}, Case{0x7FFB, "ff 7f ff 7f 00 80"}}) {
     SCOPED_TRACE(c.places);
-    PersonSpec spec;
+    PersonLayout layout;
     CPxDoc doc;
-    doc.m_people.push_back(MakePerson(spec));
+    doc.m_people.push_back(MakePerson(layout));
     CPerson& person = *doc.m_people[0];
     for (int i = 0; i < c.places; ++i) person.m_places.push_back(MakePlace({.step = i, .formationId = 0}));
     person.m_stepInsts.push_back(MakeStepInst({.count = 1}));
     person.m_stepInsts.push_back(MakeStepInst({.count = 2}));
     const auto bytes = SaveShowToBytes(doc);
 
-    spec.places = PlaceList(c.places, 3);
-    spec.stepInsts = Bytes().Word(2).NewClass("CStepInst").Append(StepInstData({.count = 1}));
-    spec.stepInsts.Hex(c.secondInstTag).Append(StepInstData({.count = 2}));
-    EXPECT_TRUE(bytes == ShowBytes({.people = Bytes().Word(1).NewClass("CPerson").Append(PersonData(spec))}).v);
+    layout.places = PlaceList(c.places, 3);
+    layout.stepInsts = Bytes().Word(2).NewClass("CStepInst").Append(StepInstData({.count = 1}));
+    layout.stepInsts.Hex(c.secondInstTag).Append(StepInstData({.count = 2}));
+    EXPECT_TRUE(bytes == ShowBytes({.people = Bytes().Word(1).NewClass("CPerson").Append(PersonData(layout))}).v);
 
     const auto read = ReadBytes(bytes);
     ASSERT_EQ(read->m_people.size(), 1u);

@@ -9,7 +9,7 @@
 namespace px::test {
 namespace {
 
-std::unique_ptr<CPxDoc> Load(const DocSpec& spec) { return ReadBytes(ShowBytes(spec).v); }
+std::unique_ptr<CPxDoc> Load(const DocLayout& layout) { return ReadBytes(ShowBytes(layout).v); }
 
 // Each version reads exactly its own fields: one row too many or too few and the file
 // would end early or leave the later fields misread. Newer versions read as 12 and the
@@ -29,8 +29,8 @@ TEST(ReadVersions, EveryFileVersionReadsItsOwnRows) {
 // Rows a version lacks take their old defaults; before version 9 the line colours derive
 // from the one line colour and the 4- and 1-step vertical lines are off.
 TEST(ReadVersions, MissingRowsTakeTheirOldDefaults) {
-  DocSpec spec{.version = 1, .crLines8 = 0x123456, .vertical4 = 1, .vertical1 = 1, .fieldWidth = 8000.0};
-  auto doc = Load(spec);
+  DocLayout layout{.version = 1, .crLines8 = 0x123456, .vertical4 = 1, .vertical1 = 1, .fieldWidth = 8000.0};
+  auto doc = Load(layout);
   EXPECT_EQ(doc->m_nPeopleTextSize, 50);
   EXPECT_EQ(doc->m_nControlHandleSize, 24);  // not the 36 of a new show
   EXPECT_EQ(doc->m_nShapeHandleSize, 24);
@@ -40,8 +40,8 @@ TEST(ReadVersions, MissingRowsTakeTheirOldDefaults) {
   EXPECT_EQ(doc->m_bShowHash1 + doc->m_bShowHash2, 2);
   for (std::uint16_t v : {1, 8}) {
     SCOPED_TRACE(v);
-    spec.version = v;
-    doc = Load(spec);
+    layout.version = v;
+    doc = Load(layout);
     EXPECT_EQ(doc->m_dHash1, 1260.0);
     EXPECT_EQ(doc->m_dHash2, 2520.0);
     EXPECT_EQ(doc->m_crLines4, 0x123456u);  // not the 0x414141 of a new show
@@ -51,15 +51,15 @@ TEST(ReadVersions, MissingRowsTakeTheirOldDefaults) {
     EXPECT_EQ(doc->m_bVertical4 + doc->m_bVertical1, 0);  // read, then reset
   }
   EXPECT_EQ(doc->m_dFieldWidth, 8000.0);
-  spec.version = 9;
-  doc = Load(spec);
+  layout.version = 9;
+  doc = Load(layout);
   EXPECT_EQ(doc->m_bVertical4 + doc->m_bVertical1, 2);
   EXPECT_EQ(doc->m_crLines4, 0x414141u);
 }
 
 // Every field away from its default. WORDs read zero-extended (40000, 65535); any non-zero
 // brush style reads as hollow.
-FormationSpec Busy(int version) {
+FormationLayout Busy(int version) {
   return {.version = version, .name = "Busy", .note = "n", .shape = SHAPE_POLYGON, .spread = 0, .scaleToFit = 1,
           .scaleToInterval = 1, .step = 40000, .endStep = 7, .number = 1, .extra = 1, .places = 3, .spare = 9,
           .rect = {65535, 40000, 100, 200}, .pivot = {50, 60}, .interval = 12.5, .rotation = 1.5, .arcStart = 0.5,
@@ -74,7 +74,7 @@ TEST(ReadVersions, FormationRecordsOfEveryVersion) {
   // missing ones take false and a curve repeat of 1.
   for (int r = 0; r <= 5; ++r) {
     SCOPED_TRACE(r);
-    const FormationSpec f = Busy(r);
+    const FormationLayout f = Busy(r);
     // The comment after the record proves it was read to its exact end.
     auto doc = Load({.comments = {"after"}, .formations = ListOfOne("CDrawPoly", FormationData(f))});
     ASSERT_EQ(doc->m_formations.size(), 1u);
@@ -85,7 +85,7 @@ TEST(ReadVersions, FormationRecordsOfEveryVersion) {
 }
 
 TEST(ReadVersions, VerticesOnlyWhenAllocatedAndCounted) {
-  FormationSpec f = Busy(5);
+  FormationLayout f = Busy(5);
   f.nAlloc = 0;  // three points claimed, none allocated: none stored
   f.points.clear();
   auto doc = Load({.formations = ListOfOne("CDrawPoly", FormationData(f))});
@@ -106,10 +106,10 @@ TEST(ReadVersions, VerticesOnlyWhenAllocatedAndCounted) {
 TEST(ReadVersions, PlaceAndPersonRecordsOfEveryVersion) {
   for (int r = 0; r <= 3; ++r) {
     SCOPED_TRACE(r);
-    const PlaceSpec place{.version = r, .step = 9, .march = MARCH_ARC, .anchor = 1, .reverse = 1, .cw = 1,
+    const PlaceLayout place{.version = r, .step = 9, .march = MARCH_ARC, .anchor = 1, .reverse = 1, .cw = 1,
                           .endCw = 1, .startCw = 1, .formationId = 0, .slot = 2, .waitBefore = 3,
                           .waitAfter = 4, .spot = {40000, 7}, .flex = 1, .simple = 0};
-    const PersonSpec person{.version = r == 0 ? 0 : 1, .position = {100, 200},
+    const PersonLayout person{.version = r == 0 ? 0 : 1, .position = {100, 200},
                             .places = ListOfOne("CPlace", PlaceData(place)),
                             .stepInsts = ListOfOne("CStepInst", StepInstData({.count = 3, .stepSize = 30.0})),
                             .group = GROUP_RIFLES, .height = "70"};
@@ -142,7 +142,7 @@ TEST(ReadVersions, DwordObjectAndClassIndices) {
   // first instruction 0x8000. The second instruction names its class in the DWORD form;
   // the third entry refers back to the first instruction with a DWORD object index, the
   // fourth to the last place with a WORD one.
-  PersonSpec person{.places = PlaceList(0x7FFB, 3), .group = GROUP_BATON};
+  PersonLayout person{.places = PlaceList(0x7FFB, 3), .group = GROUP_BATON};
   person.stepInsts = Bytes().Word(4).NewClass("CStepInst").Append(StepInstData({.count = 1}));
   person.stepInsts.Word(0x7FFF).Dword(0x80007FFF).Append(StepInstData({.count = 2}));
   person.stepInsts.Word(0x7FFF).Dword(0x00008000).Word(0x7FFE);
@@ -162,7 +162,7 @@ TEST(ReadVersions, WideStringsAreConvertedToEightBitText) {
   Bytes comments = Bytes().Word(2).Hex("ff fe ff 04").Word('a').Word(0x00E9).Word(0x20AC).Word(0x4E2D);
   comments.Hex("ff fe ff ff 02 00").Word('x').Word('y');
   // Swap the empty comment list (at offset 144, after the formation and people counts) for the wide one.
-  Bytes bytes = ShowBytes(DocSpec{});
+  Bytes bytes = ShowBytes(DocLayout{});
   bytes.v.erase(bytes.v.begin() + 144, bytes.v.begin() + 146);
   bytes.v.insert(bytes.v.begin() + 144, comments.v.begin(), comments.v.end());
   EXPECT_EQ(ReadBytes(bytes.v)->m_comments, (std::vector<std::string>{"a\xE9\x80?", "xy"}));
@@ -172,12 +172,12 @@ TEST(ReadVersions, CurrentStepIsLoweredToTheLastStep) {
   // The person stands at a known spot at step 8 and has no place at step 40. Its other
   // place (a damaged one: step 4, on the formation of step 8) is spotted only through the
   // formation's slots.
-  PersonSpec person{.places = Bytes().Word(2).NewClass("CPlace").Append(PlaceData({.step = 4, .formationId = 1}))};
+  PersonLayout person{.places = Bytes().Word(2).NewClass("CPlace").Append(PlaceData({.step = 4, .formationId = 1}))};
   person.places.Word(0x8005).Append(PlaceData({.step = 8, .formationId = 0, .spot = {500, 600}}));  // CPlace is 5
-  DocSpec spec{.currentStep = 40,
+  DocLayout layout{.currentStep = 40,
                .formations = ListOfOne("CDrawRect", FormationData({.shape = SHAPE_LINE, .step = 8, .places = 1})),
                .people = ListOfOne("CPerson", PersonData(person))};
-  auto doc = Load(spec);
+  auto doc = Load(layout);
   EXPECT_EQ(doc->m_nLastStep, 8);
   EXPECT_EQ(doc->m_nCurrentStep, 8);
   // Spots and positions are those of the step the show opens at, not of the step saved.
@@ -185,8 +185,8 @@ TEST(ReadVersions, CurrentStepIsLoweredToTheLastStep) {
   EXPECT_NE(doc->m_people[0]->m_places[0]->m_ptSpot, POSITION_NONE);
 
   // A song that ends later raises the last step, and the current step stays.
-  spec.songs = {"0010    0030    s.mid"};
-  doc = Load(spec);
+  layout.songs = {"0010    0030    s.mid"};
+  doc = Load(layout);
   EXPECT_EQ(doc->m_nLastStep, 40);
   EXPECT_EQ(doc->m_nCurrentStep, 40);
 }
@@ -195,15 +195,15 @@ TEST(ReadVersions, PlacesAreRelinkedByFormationNumberAndSlot) {
   // The person stands in slot 0 of formation 1 and slot 1 of formation 2. A place on a
   // formation that does not exist, or in a slot beyond the array, links nothing.
   // Indices: CFormation 1, a 2, b 3, CPerson 4, person 5, CPlace 6.
-  PersonSpec person{.base = {.number = 17}};
+  PersonLayout person{.base = {.number = 17}};
   person.places = Bytes().Word(4).NewClass("CPlace").Append(PlaceData({.step = 0, .formationId = 1, .slot = 0}));
-  for (const PlaceSpec& ps : {PlaceSpec{.step = 4, .formationId = 2, .slot = 1}, PlaceSpec{.step = 6, .formationId = 3},
-                              PlaceSpec{.step = 8, .formationId = 2, .slot = 5}})
+  for (const PlaceLayout& ps : {PlaceLayout{.step = 4, .formationId = 2, .slot = 1}, PlaceLayout{.step = 6, .formationId = 3},
+                              PlaceLayout{.step = 8, .formationId = 2, .slot = 5}})
     person.places.Word(0x8006).Append(PlaceData(ps));
-  DocSpec spec{.people = ListOfOne("CPerson", PersonData(person))};
-  spec.formations = Bytes().Word(2).NewClass("CFormation").Append(FormationData({.places = 1}));
-  spec.formations.Word(0x8001).Append(FormationData({.step = 4, .number = 2, .places = 2}));
-  auto doc = Load(spec);
+  DocLayout layout{.people = ListOfOne("CPerson", PersonData(person))};
+  layout.formations = Bytes().Word(2).NewClass("CFormation").Append(FormationData({.places = 1}));
+  layout.formations.Word(0x8001).Append(FormationData({.step = 4, .number = 2, .places = 2}));
+  auto doc = Load(layout);
   const CPerson& p = *doc->m_people[0];
   CFormation* fa = doc->m_formations[0].get();
   CFormation* fb = doc->m_formations[1].get();

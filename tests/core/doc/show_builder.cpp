@@ -15,7 +15,7 @@ std::unique_ptr<CPxDoc> ReadBytes(const std::vector<std::uint8_t>& bytes) {
   return doc;
 }
 
-Bytes ShowBytes(const DocSpec& d) {
+Bytes ShowBytes(const DocLayout& d) {
   const int v = d.version > 12 ? 12 : d.version;
   Bytes b;
   b.Word(d.major).Word(d.version);                  // rows 1, 2
@@ -63,7 +63,7 @@ Bytes ShowBytes(const DocSpec& d) {
   return b;
 }
 
-Bytes FormationData(const FormationSpec& f) {
+Bytes FormationData(const FormationLayout& f) {
   const bool words = f.version == 0;
   auto coord = [&](Bytes& b, int value) {
     if (words)
@@ -103,7 +103,7 @@ Bytes FormationData(const FormationSpec& f) {
   return b;
 }
 
-Bytes PlaceData(const PlaceSpec& p) {
+Bytes PlaceData(const PlaceLayout& p) {
   Bytes b;
   for (int w : {p.version, p.step, p.march, p.anchor, p.reverse, p.cw, p.endCw, p.startCw, p.formationId, p.slot,
                 p.waitBefore, p.waitAfter})
@@ -117,7 +117,7 @@ Bytes PlaceData(const PlaceSpec& p) {
   return b;
 }
 
-Bytes StepInstData(const StepInstSpec& s) {
+Bytes StepInstData(const StepInstLayout& s) {
   Bytes b;
   b.Word(1);
   for (int w : {s.count, s.towardStands, s.awayFromStands, s.towardRight, s.towardLeft, s.steps})
@@ -125,7 +125,7 @@ Bytes StepInstData(const StepInstSpec& s) {
   return b.Double(s.stepSize);
 }
 
-Bytes PersonData(const PersonSpec& p) {
+Bytes PersonData(const PersonLayout& p) {
   Bytes b = FormationData(p.base);
   b.Word(static_cast<std::uint16_t>(p.version));
   if (p.version == 0)
@@ -164,7 +164,7 @@ Pt ZeroExtended(Pt p) { return Pt{p.x & 0xFFFF, p.y & 0xFFFF}; }
 // What the writer stores for a record read from `s`: the current version, coordinates of
 // version 0 zero-extended (and no hatch), the brush style and flags folded to 0 or 1, rows
 // the record lacks at their defaults.
-FormationSpec AsRewritten(FormationSpec s) {
+FormationLayout AsRewritten(FormationLayout s) {
   if (s.version == 0) {
     for (int* c : {&s.rect[0], &s.rect[1], &s.rect[2], &s.rect[3], &s.penStyle}) *c &= 0xFFFF;
     for (Pt* p : {&s.pivot, &s.arcStartPt, &s.arcEndPt, &s.penWidth}) *p = ZeroExtended(*p);
@@ -190,7 +190,7 @@ std::vector<std::uint8_t> Written(Record& record) {
 
 }  // namespace
 
-void Apply(const FormationSpec& s, CFormation& f) {
+void Apply(const FormationLayout& s, CFormation& f) {
   f.m_strName = s.name;
   f.m_strNote = s.note;
   f.m_nShape = s.shape;
@@ -227,7 +227,7 @@ void Apply(const FormationSpec& s, CFormation& f) {
   f.m_nCurveRepeat = s.curveRepeat;
 }
 
-std::unique_ptr<CPerson> MakePerson(const PersonSpec& s) {
+std::unique_ptr<CPerson> MakePerson(const PersonLayout& s) {
   auto p = std::make_unique<CPerson>();
   Apply(s.base, *p);
   p->m_ptPosition = ToPoint(s.position);
@@ -236,7 +236,7 @@ std::unique_ptr<CPerson> MakePerson(const PersonSpec& s) {
   return p;
 }
 
-std::unique_ptr<CPlace> MakePlace(const PlaceSpec& s) {
+std::unique_ptr<CPlace> MakePlace(const PlaceLayout& s) {
   auto p = std::make_unique<CPlace>();
   p->m_nStep = s.step;
   p->m_nMarchMode = s.march;
@@ -255,7 +255,7 @@ std::unique_ptr<CPlace> MakePlace(const PlaceSpec& s) {
   return p;
 }
 
-std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& s) {
+std::unique_ptr<CStepInst> MakeStepInst(const StepInstLayout& s) {
   auto i = std::make_unique<CStepInst>();
   i->m_nCount = s.count;
   i->m_bTowardStands = s.towardStands;
@@ -268,15 +268,15 @@ std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& s) {
 }
 
 // The writer is checked against hand-built bytes, so what it writes back shows what was read.
-void ExpectRead(const FormationSpec& s, CFormation& f) {
+void ExpectRead(const FormationLayout& s, CFormation& f) {
   EXPECT_EQ(f.m_nVersion, s.version);
   EXPECT_EQ(f.m_ppPlaces.size(), static_cast<size_t>(s.places));
   EXPECT_EQ(f.m_ptPivotSaved, f.m_ptPivot);
   EXPECT_EQ(Written(f), FormationData(AsRewritten(s)).v);
 }
 
-void ExpectRead(const PlaceSpec& s, CPlace& p) {
-  PlaceSpec w = s;
+void ExpectRead(const PlaceLayout& s, CPlace& p) {
+  PlaceLayout w = s;
   if (s.version == 0) w.spot = ZeroExtended(s.spot);
   w.flex = s.version >= 2 && s.flex != 0;
   w.simple = s.version < 3 || s.simple != 0;

@@ -17,7 +17,7 @@ struct Pt {
 };
 
 // The show-wide fields; defaults are those of a new show.
-struct DocSpec {
+struct DocLayout {
   std::uint16_t major = 1;
   std::uint16_t version = 12;
   std::uint32_t crLines8 = 0x000000;
@@ -30,13 +30,13 @@ struct DocSpec {
   Bytes formations = Bytes().Word(0);  // the list with its count
   Bytes people = Bytes().Word(0);
 };
-Bytes ShowBytes(const DocSpec& d);
+Bytes ShowBytes(const DocLayout& d);
 
 // A show read from bytes; throws what the reader throws.
 std::unique_ptr<CPxDoc> ReadBytes(const std::vector<std::uint8_t>& bytes);
 
 // Formation record data (after its tag), rows 1 to 34 for record version `version`.
-struct FormationSpec {
+struct FormationLayout {
   int version = 5;
   std::string name = "F", note{};
   int shape = 0, spread = 1, scaleToFit = 0, scaleToInterval = 0;
@@ -57,27 +57,27 @@ struct FormationSpec {
   std::vector<Pt> points{};
   int point = 0, fill = 0, arrow = 0, curveRepeat = 6;
 };
-Bytes FormationData(const FormationSpec& f);
+Bytes FormationData(const FormationLayout& f);
 
-struct PlaceSpec {
+struct PlaceLayout {
   int version = 3;
   int step = 0, march = 0, anchor = 0, reverse = 0, cw = 0, endCw = 0, startCw = 0;
   int formationId = 1, slot = 0, waitBefore = 0, waitAfter = 0;
   Pt spot{-999, -999};
   int flex = 0, simple = 1;
 };
-Bytes PlaceData(const PlaceSpec& p);
+Bytes PlaceData(const PlaceLayout& p);
 
-struct StepInstSpec {
+struct StepInstLayout {
   int count = 0, towardStands = 0, awayFromStands = 0, towardRight = 0, towardLeft = 0, steps = 0;
   double stepSize = 45.0;
 };
-Bytes StepInstData(const StepInstSpec& s);
+Bytes StepInstData(const StepInstLayout& s);
 
 // Person record data: the formation data, then the person's own rows. The lists carry
 // their counts and record tags.
-struct PersonSpec {
-  FormationSpec base{};
+struct PersonLayout {
+  FormationLayout base{};
   int version = 1;
   Pt position{-999, -999};
   Bytes places = Bytes().Word(0);
@@ -85,7 +85,7 @@ struct PersonSpec {
   int group = 5;
   std::string height = "60";
 };
-Bytes PersonData(const PersonSpec& p);
+Bytes PersonData(const PersonLayout& p);
 
 // A list of one record of a class met for the first time.
 Bytes ListOfOne(std::string_view className, const Bytes& data);
@@ -94,15 +94,15 @@ Bytes ListOfOne(std::string_view className, const Bytes& data);
 // others refer to it by `classIndex`.
 Bytes PlaceList(int count, std::uint16_t classIndex);
 
-// Records with every stored member set to the spec, so writing tests do not depend on the
+// Records with every stored member set to the layout, so writing tests do not depend on the
 // constructors' defaults (a person gets its own rows, not its places or instructions); and
-// checks of every member read back from a file against the spec (coordinates of version 0
+// checks of every member read back from a file against the layout (coordinates of version 0
 // zero-extended, brush style folded to 0 or 1, missing rows at their version defaults).
-void Apply(const FormationSpec& spec, CFormation& f);
-std::unique_ptr<CPerson> MakePerson(const PersonSpec& spec);
-std::unique_ptr<CPlace> MakePlace(const PlaceSpec& spec);
-std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& spec);
-void ExpectRead(const FormationSpec& spec, CFormation& f);
-void ExpectRead(const PlaceSpec& spec, CPlace& p);
+void Apply(const FormationLayout& layout, CFormation& f);
+std::unique_ptr<CPerson> MakePerson(const PersonLayout& layout);
+std::unique_ptr<CPlace> MakePlace(const PlaceLayout& layout);
+std::unique_ptr<CStepInst> MakeStepInst(const StepInstLayout& layout);
+void ExpectRead(const FormationLayout& layout, CFormation& f);
+void ExpectRead(const PlaceLayout& layout, CPlace& p);
 
 }  // namespace px::test
