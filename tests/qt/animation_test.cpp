@@ -113,7 +113,6 @@ TEST_F(AnimationTest, NavigationKeysStopTheShowAndEmptyTheSelection) {
   CPxDoc& doc = view->doc();
   doc.m_selectedFormations = {doc.m_formations.front().get()};
   Run("&Start");
-
   QTest::keyClick(view, Qt::Key_Y);  // Next Picture
   EXPECT_FALSE(view->animationTimer().isActive());
   EXPECT_TRUE(doc.m_selectedFormations.empty());
@@ -125,6 +124,8 @@ TEST_F(AnimationTest, NavigationKeysStopTheShowAndEmptyTheSelection) {
       {Qt::Key_E, 16},          // Previous Picture
       {Qt::Key_W, 0},           // Rewind
       {Qt::Key_T, 1},           // Next Step
+      {Qt::Key_Right, 2},       // Next Step
+      {Qt::Key_Left, 1},        // Previous Step
       {Qt::Key_AsciiTilde, 8},  // Next Comment: the comment at step 8
       {Qt::Key_QuoteLeft, 8},   // Previous Comment: none before step 8
       {Qt::Key_ParenLeft, 8},   // Next Song: the only song begins at 0
@@ -136,6 +137,10 @@ TEST_F(AnimationTest, NavigationKeysStopTheShowAndEmptyTheSelection) {
     EXPECT_EQ(doc.m_nCurrentStep, step) << "after key " << key;
     EXPECT_EQ(StepBox(), QStringLiteral("Step: %1").arg(step));
   }
+  EXPECT_FALSE(Command("&Previous Step")->isEnabled());
+  QTest::keyClick(view, Qt::Key_X);
+  Run("&Next Step");  // past the end the show grows
+  EXPECT_EQ(doc.m_nLastStep, 33);
 }
 
 TEST_F(AnimationTest, SongAndCommentCommandsWaitForSongsAndComments) {

@@ -4,9 +4,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QStatusBar>
-#include <QTest>
 
 #include "app/show_document.h"
 #include "core/doc/show_file.h"
@@ -157,9 +155,6 @@ TEST_F(MainWindowTest, ToolbarsHoldOnlyTheCommandsTheProgramHas) {
     EXPECT_EQ(window->Command(action->text()), action) << action->text().toStdString();
   }
   const int fullCount = window->mainToolBar()->actions().size();
-  // The animation's buttons: play, stop, rewind, and the steps and pictures.
-  for (const char* name : {"&Start", "S&top", "&Rewind", "&Next Step", "N&ext Picture", "Pre&vious Picture"})
-    EXPECT_TRUE(window->mainToolBar()->actions().contains(window->Command(QString::fromLatin1(name)))) << name;
   // Short form: no file commands and no help.
   window->Command(QStringLiteral("Short Toolbar"))->trigger();
   EXPECT_LT(window->mainToolBar()->actions().size(), fullCount);
@@ -188,27 +183,6 @@ TEST_F(MainWindowTest, StatusBarComesAndGoes) {
   toggle->trigger();
   EXPECT_NE(window->findChild<QStatusBar*>(QStringLiteral("StatusBar")), nullptr);
   EXPECT_NE(window->stepBox(), nullptr);
-}
-
-TEST_F(MainWindowTest, StepCommandsAndArrowKeysShowEveryStep) {
-  FieldView* view = window->NewShow();
-  QAction* next = window->Command(QStringLiteral("&Next Step"));
-  QAction* previous = window->Command(QStringLiteral("&Previous Step"));
-  EXPECT_EQ(next->shortcut(), QKeySequence(Qt::Key_T));
-  EXPECT_FALSE(previous->isEnabled());
-  next->trigger();
-  next->trigger();
-  EXPECT_EQ(view->doc().m_nCurrentStep, 2);
-  EXPECT_EQ(view->doc().m_nLastStep, 2);
-  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 2"));
-  QTest::keyClick(view, Qt::Key_Left);
-  EXPECT_EQ(view->doc().m_nCurrentStep, 1);
-  QTest::keyClick(view, Qt::Key_Right);
-  QTest::keyClick(view, Qt::Key_Right);
-  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 3"));
-  for (int i = 0; i < 4; ++i) previous->trigger();
-  EXPECT_EQ(view->doc().m_nCurrentStep, 0);
-  EXPECT_FALSE(previous->isEnabled());
 }
 
 TEST_F(MainWindowTest, ZoomAndPerspectiveCommandsFollowTheirLimits) {
