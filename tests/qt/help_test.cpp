@@ -24,12 +24,6 @@ QStringList Links(const QString& html) {
   return links;
 }
 
-TEST(Help, KeywordsNameTheirPages) {
-  EXPECT_EQ(HelpWindow::PageName(QStringLiteral("The View 3D Mode Command")), QStringLiteral("the-view-3d-mode-command.html"));
-  EXPECT_TRUE(HelpWindow::HasTopic(QStringLiteral("The View Options Command")));
-  EXPECT_FALSE(HelpWindow::HasTopic(QStringLiteral("The Edit Paste Show Command")));  // not built yet
-}
-
 TEST(Help, ContentsReachEveryPageAndEveryLinkLeadsSomewhere) {
   const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
   ASSERT_GT(pages.size(), 10);
@@ -51,6 +45,7 @@ TEST(Help, ContentsAndTopicsOpenInTheHelpWindow) {
   HelpWindow::ShowTopic(QStringLiteral("The View Options Command"));
   EXPECT_TRUE(HelpWindow::Instance().browser()->toPlainText().contains(QStringLiteral("Outline Past")));
   // A topic without a page falls back to the contents.
+  EXPECT_FALSE(HelpWindow::HasTopic(QStringLiteral("The Edit Paste Show Command")));
   HelpWindow::ShowTopic(QStringLiteral("The Edit Paste Show Command"));
   EXPECT_EQ(HelpWindow::Instance().browser()->source().fileName(), QStringLiteral("index.html"));
 }
