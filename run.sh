@@ -7,5 +7,5 @@ scripts/setup.sh
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec ./build/pyxaro examples/demo.sho
 fi
-./build/pyxaro-cli print examples/demo.sho -o build/demo-charts.pdf >/dev/null 2>&1
+./build/pyxaro-cli print examples/demo.sho -o build/demo-charts.pdf >/dev/null
 echo "No display found: the demo show's field charts are in $(pwd)/build/demo-charts.pdf"
