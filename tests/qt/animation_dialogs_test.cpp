@@ -5,7 +5,6 @@
 
 #include "dialogs/animation_options_box.h"
 #include "dialogs/go_to_step_box.h"
-#include "dialogs/step_calculator_dialog.h"
 #include "qt_support.h"
 
 namespace px {
@@ -121,27 +120,6 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   Run("&Start");
   EXPECT_EQ(view->animationTimer().interval(), 500);
   Run("S&top");
-}
-
-TEST_F(AnimationDialogTest, StepSizeButtonOpensTheCalculatorOnOneStep) {
-  WithModal<AnimationOptionsBox>(
-      [&] { Run("Animation Options..."); },
-      [&](AnimationOptionsBox& d) {
-        WithModal<StepCalculatorDialog>([&] { d.calculator->click(); },
-                                        [](StepCalculatorDialog& calc) {
-                                          EXPECT_EQ(calc.field(StepCalculator::STEPS)->text(), QStringLiteral("1.00"));
-                                          EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
-                                          EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("22.50"));
-                                          // One yard is 36 inches.
-                                          calc.field(StepCalculator::YARDS)->setText(QStringLiteral("1"));
-                                          QTest::keyClick(calc.field(StepCalculator::YARDS), Qt::Key_Return);
-                                          if (calc.isVisible()) calc.accept();
-                                        });
-        EXPECT_EQ(d.stepSize->text(), QStringLiteral("36.00"));
-        d.reject();
-      });
-  EXPECT_EQ(doc().m_dStepSize, 45.0);
-  EXPECT_FALSE(doc().IsModified());
 }
 
 }  // namespace

@@ -51,23 +51,6 @@ TEST(StepInsts, DirectionsAddUpAndNoDirectionWaits) {
   EXPECT_EQ(inst->DescribeStepInst(false), "On count 5, for 4 steps, march toward stands.  Use a 18.50 inch step size.");
 }
 
-TEST(StepInsts, GetOrAddKeepsCountOrderAndMarksTheShow) {
-  CPxDoc doc;
-  CPerson* person = doc.AddPerson(std::make_unique<CPerson>());
-  CStepInst* twenty = person->GetOrAddStepInst(20);
-  doc.SetModifiedFlag(false);
-  person->GetOrAddStepInst(10);
-  EXPECT_TRUE(doc.IsModified());  // inserted before 20
-  person->GetOrAddStepInst(15);
-  ASSERT_EQ(person->m_stepInsts.size(), 3u);
-  EXPECT_EQ(person->m_stepInsts[0]->m_nCount, 10);
-  EXPECT_EQ(person->m_stepInsts[1]->m_nCount, 15);
-  doc.SetModifiedFlag(false);
-  EXPECT_EQ(person->GetOrAddStepInst(20), twenty);
-  EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(person->m_stepInsts.size(), 3u);
-}
-
 // A person floating from (1000, 1000) at step 0 to (1320, 1640) at step 32.
 struct Overlay {
   testing::ShowBuilder show;
