@@ -20,24 +20,15 @@ bool Refused(const Bytes& bytes) {
   return false;
 }
 
-Bytes WithFormations(const Bytes& list) {
-  DocSpec spec;
-  spec.formations = list;
-  return ShowBytes(spec);
-}
-
-Bytes WithPeople(const Bytes& list) {
-  DocSpec spec;
-  spec.people = list;
-  return ShowBytes(spec);
-}
+Bytes WithFormations(const Bytes& list) { return ShowBytes({.formations = list}); }
+Bytes WithPeople(const Bytes& list) { return ShowBytes({.people = list}); }
 
 TEST(DamagedFile, BadClassTagsAndIndices) {
   const Bytes data = FormationData({});
-  EXPECT_FALSE(Refused(WithFormations(Bytes().Word(1).NewClass("CDrawRect").Append(data))));
+  EXPECT_FALSE(Refused(WithFormations(ListOfOne("CDrawRect", data))));
   // A class the show never stores, a name in the wrong case, a schema other than 0.
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CThing").Append(data))));
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("cdrawrect").Append(data))));
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("CThing", data))));
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("cdrawrect", data))));
   EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).Word(0xFFFF).Word(1).Word(9).Chars("CDrawRect").Append(data))));
   // A class index or object index that the table does not hold.
   EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).Word(0x8001).Append(data))));
@@ -53,12 +44,11 @@ TEST(DamagedFile, BadClassTagsAndIndices) {
 }
 
 TEST(DamagedFile, RecordsOfTheWrongClassForTheirList) {
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CPlace").Append(PlaceData({})))));
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CPerson").Append(PersonData({})))));
-  EXPECT_TRUE(Refused(WithPeople(Bytes().Word(1).NewClass("CFormation").Append(FormationData({})))));
-  PersonSpec person;
-  person.places = Bytes().Word(1).NewClass("CStepInst").Append(StepInstData({}));
-  EXPECT_TRUE(Refused(WithPeople(Bytes().Word(1).NewClass("CPerson").Append(PersonData(person)))));
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("CPlace", PlaceData({})))));
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("CPerson", PersonData({})))));
+  EXPECT_TRUE(Refused(WithPeople(ListOfOne("CFormation", FormationData({})))));
+  const PersonSpec person{.places = ListOfOne("CStepInst", StepInstData({}))};
+  EXPECT_TRUE(Refused(WithPeople(ListOfOne("CPerson", PersonData(person)))));
 }
 
 // A person record inside a place list, nested many times over: refused at the first one,
@@ -76,20 +66,12 @@ TEST(DamagedFile, DeeplyNestedRecordsAreRefusedAtOnce) {
 
 // Every cut of a file with records ends early somewhere.
 TEST(DamagedFile, EveryTruncationIsRefused) {
-  FormationSpec f;
-  f.nPoints = f.nAlloc = 2;
-  f.points = {{1, 2}, {3, 4}};
-  f.places = 1;
-  PersonSpec person;
-  person.places = Bytes().Word(1).NewClass("CPlace").Append(PlaceData({.formationId = 1}));
-  person.stepInsts = Bytes().Word(1).NewClass("CStepInst").Append(StepInstData({}));
-  DocSpec spec;
-  spec.formations = Bytes().Word(1).NewClass("CDrawPoly").Append(FormationData(f));
-  spec.people = Bytes().Word(1).NewClass("CPerson").Append(PersonData(person));
-  spec.title = "Title";
-  spec.comments = {"1 one"};
-  spec.songs = {"0000    0004    a.mid"};
-  const Bytes whole = ShowBytes(spec);
+  const FormationSpec f{.places = 1, .nPoints = 2, .nAlloc = 2, .points = {{1, 2}, {3, 4}}};
+  const PersonSpec person{.places = ListOfOne("CPlace", PlaceData({.formationId = 1})),
+                          .stepInsts = ListOfOne("CStepInst", StepInstData({}))};
+  const Bytes whole = ShowBytes({.title = "Title", .comments = {"1 one"}, .songs = {"0000    0004    a.mid"},
+                                 .formations = ListOfOne("CDrawPoly", FormationData(f)),
+                                 .people = ListOfOne("CPerson", PersonData(person))});
   EXPECT_FALSE(Refused(whole));
   for (size_t n = 0; n < whole.size(); ++n) {
     Bytes cut;
@@ -103,9 +85,7 @@ TEST(DamagedFile, CountsAndLengthsBeyondTheFileAreRefused) {
   EXPECT_TRUE(Refused(WithFormations(Bytes().Word(0xFFFF).Dword(0x7FFFFFFF))));
   EXPECT_TRUE(Refused(WithFormations(Bytes().Word(0xFFFF).Dword(0xFFFFFFFF))));
   EXPECT_TRUE(Refused(WithPeople(Bytes().Word(60000))));
-  DocSpec spec;
-  spec.comments = {"x"};
-  Bytes comments = ShowBytes(spec);
+  Bytes comments = ShowBytes({.comments = {"x"}});
   // The comment count sits at offset 144: claim 0xFFFE comments.
   comments.v[144] = 0xFE;
   comments.v[145] = 0xFF;
@@ -122,37 +102,22 @@ TEST(DamagedFile, CountsAndLengthsBeyondTheFileAreRefused) {
   }
 
   // A vertex count beyond the file, with or without room allocated for it.
-  FormationSpec vertices;
-  vertices.nPoints = 65535;
-  vertices.nAlloc = 2;
-  vertices.points = {{1, 1}, {2, 2}};
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(vertices)))));
+  FormationSpec vertices{.nPoints = 65535, .nAlloc = 2, .points = {{1, 1}, {2, 2}}};
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("CFormation", FormationData(vertices)))));
   vertices.nAlloc = 65535;
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(FormationData(vertices)))));
+  EXPECT_TRUE(Refused(WithFormations(ListOfOne("CFormation", FormationData(vertices)))));
 }
 
 // Slot arrays and spare vertex room are not stored, so one record may reserve more than the
 // bytes left (an honest polygon whose points were deleted keeps its room); but together they
 // stay within the file's size plus 65536 entries.
 TEST(DamagedFile, ReservedRoomIsBoundedByTheFileSize) {
-  FormationSpec roomy;
-  roomy.nPoints = 0;
-  roomy.nAlloc = 256;
-  roomy.places = 300;
-  const Bytes one = Bytes().Word(1).NewClass("CDrawPoly").Append(FormationData(roomy));
-  EXPECT_FALSE(Refused(WithFormations(one)));
-
-  FormationSpec greedy;
-  greedy.places = 65535;
-  const Bytes data = FormationData(greedy);
-  // A few hundred bytes of file cannot hold two records of 65535 slots each.
-  EXPECT_FALSE(Refused(WithFormations(Bytes().Word(1).NewClass("CFormation").Append(data))));
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(data).Word(0x8001).Append(data))));
-  greedy.places = 0;
-  greedy.nPoints = 0;
-  greedy.nAlloc = 65535;
-  const Bytes room = FormationData(greedy);
-  EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(room).Word(0x8001).Append(room))));
+  EXPECT_FALSE(Refused(WithFormations(ListOfOne("CDrawPoly", FormationData({.places = 300, .nAlloc = 256})))));
+  // A few hundred bytes of file cannot hold two records of 65535 slots, or of 65535 vertices, each.
+  for (const Bytes& data : {FormationData({.places = 65535}), FormationData({.nAlloc = 65535})}) {
+    EXPECT_FALSE(Refused(WithFormations(ListOfOne("CFormation", data))));
+    EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(data).Word(0x8001).Append(data))));
+  }
 }
 
 }  // namespace

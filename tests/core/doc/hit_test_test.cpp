@@ -27,6 +27,10 @@ TEST_F(HitTest, TheSmallestFormationOfTheCurrentStepUnderThePoint) {
   EXPECT_EQ(FormationAt(doc, CPoint{1700, 1700}), small);
   EXPECT_EQ(FormationAt(doc, CPoint{1200, 1200}), big);
   EXPECT_EQ(FormationAt(doc, CPoint{4000, 4000}), nullptr);
+  // Of two equal ones, the first in the list.
+  CFormation* twin = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1500, 1500, 2000, 2000});
+  ASSERT_LT(doc.FormationIndex(small), doc.FormationIndex(twin));
+  EXPECT_EQ(FormationAt(doc, CPoint{1700, 1700}), small);
 
   // A formation of another step is not there to be found.
   doc.SetCurrentStep(8);
@@ -36,12 +40,6 @@ TEST_F(HitTest, TheSmallestFormationOfTheCurrentStepUnderThePoint) {
   doc.SetCurrentStep(8);
   EXPECT_EQ(FormationAt(doc, CPoint{1650, 1650}), later);
   EXPECT_EQ(FormationAt(doc, CPoint{1200, 1200}), nullptr);
-}
-
-TEST_F(HitTest, OfEqualFormationsTheFirstInTheList) {
-  CFormation* twin = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1500, 1500, 2000, 2000});
-  ASSERT_LT(doc.FormationIndex(small), doc.FormationIndex(twin));
-  EXPECT_EQ(FormationAt(doc, CPoint{1700, 1700}), small);
 }
 
 TEST_F(HitTest, HandlesOfSelectedFormationsOnly) {

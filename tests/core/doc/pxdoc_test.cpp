@@ -45,22 +45,6 @@ std::vector<int> Numbers(const CPxDoc& doc) {
   return n;
 }
 
-// The stored defaults are checked byte by byte by the golden test of a new show's file.
-TEST(PxDoc, NewShowDefaults) {
-  CPxDoc doc;
-  EXPECT_TRUE(doc.m_formations.empty());
-  EXPECT_TRUE(doc.m_people.empty());
-  EXPECT_EQ(doc.m_nCurrentStep, 0);
-  EXPECT_EQ(doc.m_nLastStep, 0);
-  EXPECT_FALSE(doc.IsModified());
-  EXPECT_FALSE(doc.m_bCustomBitmaps);
-  for (int g = 0; g < GROUP_COUNT; ++g) ASSERT_NE(doc.m_pSymbolBitmaps[static_cast<size_t>(g)], nullptr);
-  // Brass and Horns share their picture.
-  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_BRASS]->resourceId, 147);
-  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_HORNS]->resourceId, 147);
-  EXPECT_EQ(doc.m_pSymbolBitmaps[GROUP_WOODWINDS]->resourceId, 146);
-}
-
 TEST(PxDoc, AddFormationTakesTheFirstFreeNumberAndKeepsStepOrder) {
   CPxDoc doc;
   doc.m_dInterval = 60.0;
@@ -90,14 +74,13 @@ TEST(PxDoc, AddFormationTakesTheFirstFreeNumberAndKeepsStepOrder) {
   doc.AddFormation(std::make_unique<CFormation>());
   EXPECT_EQ(doc.m_nLastStep, 24);
   EXPECT_EQ(doc.m_formations.back()->m_nStep, 24);
-}
 
-TEST(PxDoc, AddFormationBeforeAHigherNumberAtTheSameStep) {
-  CPxDoc doc;
-  Put(doc, 8, 9);  // number 9 at step 8; the new one gets 2 and goes before it
-  doc.SetCurrentStep(8);
-  doc.AddFormation(std::make_unique<CFormation>());
-  EXPECT_EQ(Numbers(doc), (std::vector<int>{2, 9}));
+  // Number 9 at step 8; the new one gets 2 and goes before it.
+  CPxDoc other;
+  Put(other, 8, 9);
+  other.SetCurrentStep(8);
+  other.AddFormation(std::make_unique<CFormation>());
+  EXPECT_EQ(Numbers(other), (std::vector<int>{2, 9}));
 }
 
 TEST(PxDoc, StepQueries) {
@@ -150,45 +133,32 @@ TEST(PxDoc, CommentAtStepMatchesTheLeadingNumber) {
   EXPECT_EQ(doc.CommentAtStep(9), "");
 }
 
-TEST(PxDoc, RenumberFormationsWritesTheNewNumbersIntoPlaces) {
+// Formations and people are numbered by their order in the lists, and the new numbers are
+// written into the places that refer to them.
+TEST(PxDoc, RenumberingWritesTheNewNumbersIntoPlaces) {
   CPxDoc doc;
   CFormation* a = Put(doc, 0, 7);
   CFormation* b = Put(doc, 8, 3);
-  CPerson* p = PutPerson(doc, 1);
-  CPerson* q = PutPerson(doc, 2);
+  CPerson* p = PutPerson(doc, 40);
+  CPerson* q = PutPerson(doc, 7);
   CPlace* pa = Stand(p, a, 0);
   CPlace* pb = Stand(p, b, 0);
   CPlace* qb = Stand(q, b, 1);
-  pa->m_nFormationID = 7;
-  pb->m_nFormationID = qb->m_nFormationID = 3;
   doc.RenumberFormations();
+  doc.RenumberPeople();
   EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2}));
   EXPECT_EQ(pa->m_nFormationID, 1);
   EXPECT_EQ(pb->m_nFormationID, 2);
   EXPECT_EQ(qb->m_nFormationID, 2);
-}
-
-TEST(PxDoc, RenumberPeopleByPositionIntoTheirPlaces) {
-  CPxDoc doc;
-  CFormation* f = Put(doc, 0, 1);
-  CPerson* p = PutPerson(doc, 40);
-  CPerson* q = PutPerson(doc, 7);
-  CPlace* pp = Stand(p, f, 0);
-  CPlace* qp = Stand(q, f, 1);
-  doc.RenumberPeople();
   EXPECT_EQ(p->m_nNumber, 1);
   EXPECT_EQ(q->m_nNumber, 2);
-  EXPECT_EQ(pp->m_nPersonID, 1);
-  EXPECT_EQ(qp->m_nPersonID, 2);
+  EXPECT_EQ(pb->m_nPersonID, 1);
+  EXPECT_EQ(qb->m_nPersonID, 2);
 }
 
 TEST(PxDoc, SortPeopleByIdIsStable) {
   CPxDoc doc;
-  PutPerson(doc, 3, "a");
-  PutPerson(doc, 1, "b");
-  PutPerson(doc, 3, "c");
-  PutPerson(doc, 2, "d");
-  PutPerson(doc, 1, "e");
+  for (auto [id, name] : {std::pair{3, "a"}, {1, "b"}, {3, "c"}, {2, "d"}, {1, "e"}}) PutPerson(doc, id, name);
   doc.SortPeopleById();
   std::string order;
   for (const auto& p : doc.m_people) order += p->m_strName;

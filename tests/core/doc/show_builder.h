@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/doc/byte_builder.h"
+#include "core/doc/pxdoc.h"
 #include "core/formation/formation.h"
+#include "core/people/person.h"
 #include "core/people/place.h"
 
 namespace px::test {
@@ -23,17 +25,20 @@ struct DocSpec {
   int vertical1 = 0;
   int currentStep = 0;
   double fieldWidth = 7200.0, fieldHeight = 3780.0;
-  std::string title;
-  std::vector<std::string> comments, songs;
+  std::string title{};
+  std::vector<std::string> comments{}, songs{};
   Bytes formations = Bytes().Word(0);  // the list with its count
   Bytes people = Bytes().Word(0);
 };
 Bytes ShowBytes(const DocSpec& d);
 
+// A show read from bytes; throws what the reader throws.
+std::unique_ptr<CPxDoc> ReadBytes(const std::vector<std::uint8_t>& bytes);
+
 // Formation record data (after its tag), rows 1 to 34 for record version `version`.
 struct FormationSpec {
   int version = 5;
-  std::string name = "F", note;
+  std::string name = "F", note{};
   int shape = 0, spread = 1, scaleToFit = 0, scaleToInterval = 0;
   int step = 0, endStep = 0, number = 1, extra = 0, places = 0, spare = 0;
   int rect[4] = {100, 200, 300, 400};
@@ -49,7 +54,7 @@ struct FormationSpec {
   std::uint32_t brushColor = 0xC0C0C0;
   int brushHatch = 0;
   int nPoints = 0, nAlloc = 0;
-  std::vector<Pt> points;
+  std::vector<Pt> points{};
   int point = 0, fill = 0, arrow = 0, curveRepeat = 6;
 };
 Bytes FormationData(const FormationSpec& f);
@@ -72,7 +77,7 @@ Bytes StepInstData(const StepInstSpec& s);
 // Person record data: the formation data, then the person's own rows. The lists carry
 // their counts and record tags.
 struct PersonSpec {
-  FormationSpec base;
+  FormationSpec base{};
   int version = 1;
   Pt position{-999, -999};
   Bytes places = Bytes().Word(0);
@@ -82,17 +87,22 @@ struct PersonSpec {
 };
 Bytes PersonData(const PersonSpec& p);
 
+// A list of one record of a class met for the first time.
+Bytes ListOfOne(std::string_view className, const Bytes& data);
+
 // A list of `count` places of version 3 on no formation; the first one names the class, the
 // others refer to it by `classIndex`.
 Bytes PlaceList(int count, std::uint16_t classIndex);
 
-// Sets every stored member of a record to the spec, so writing tests do not depend on the
-// constructors' defaults; and checks every member read back from a file against the spec
-// (coordinates of version 0 zero-extended, brush style folded to 0 or 1, missing rows at
-// their version defaults).
+// Records with every stored member set to the spec, so writing tests do not depend on the
+// constructors' defaults (a person gets its own rows, not its places or instructions); and
+// checks of every member read back from a file against the spec (coordinates of version 0
+// zero-extended, brush style folded to 0 or 1, missing rows at their version defaults).
 void Apply(const FormationSpec& spec, CFormation& f);
-void Apply(const PlaceSpec& spec, CPlace& p);
-void ExpectRead(const FormationSpec& spec, const CFormation& f);
-void ExpectRead(const PlaceSpec& spec, const CPlace& p);
+std::unique_ptr<CPerson> MakePerson(const PersonSpec& spec);
+std::unique_ptr<CPlace> MakePlace(const PlaceSpec& spec);
+std::unique_ptr<CStepInst> MakeStepInst(const StepInstSpec& spec);
+void ExpectRead(const FormationSpec& spec, CFormation& f);
+void ExpectRead(const PlaceSpec& spec, CPlace& p);
 
 }  // namespace px::test

@@ -20,6 +20,7 @@ using test::ReadAll;
 using test::WriteAll;
 
 const char* const kUnexpected = "Unexpected file format.";
+const std::string kNotFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
 
 class ShowFileTest : public ::testing::Test {
  protected:
@@ -53,13 +54,18 @@ TEST_F(ShowFileTest, SaveThenOpenGivesTheShowBackAndClearsModified) {
   EXPECT_FALSE(read.IsModified());
 }
 
-TEST_F(ShowFileTest, OpenFailuresGiveTheirDocumentMessages) {
+TEST_F(ShowFileTest, FailuresGiveTheirDocumentMessages) {
   CPxDoc doc;
-  const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-  EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + notFound);
-  EXPECT_EQ(ReadShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
+  EXPECT_EQ(ReadShowFile(Path("missing.sho"), doc).message, "missing.sho" + kNotFound);
   fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(ReadShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
+  for (const char* name : {"nowhere/x.sho", "folder.sho"}) {
+    const std::string shown = fs::path(name).filename().string();
+    EXPECT_EQ(ReadShowFile(Path(name), doc).message, shown + kNotFound);
+    EXPECT_EQ(WriteShowFile(Path(name), doc).message, shown + kNotFound);
+  }
+  // A failed save into a folder leaves nothing behind.
+  EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
+  EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 
   WriteAll(Path("empty.sho"), {});
   EXPECT_EQ(ReadShowFile(Path("empty.sho"), doc).message, kUnexpected);
@@ -89,16 +95,6 @@ TEST_F(ShowFileTest, ReadOnlyShowIsNotOverwritten) {
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(ReadAll(Path("show.sho")) == old);
   EXPECT_EQ(Entries(), std::vector<std::string>{"show.sho"});
-}
-
-TEST_F(ShowFileTest, SaveToABadPathOrAFolder) {
-  CPxDoc doc;
-  const std::string notFound = "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
-  EXPECT_EQ(WriteShowFile(Path("nowhere/x.sho"), doc).message, "x.sho" + notFound);
-  fs::create_directory(dir_.path() / "folder.sho");
-  EXPECT_EQ(WriteShowFile(Path("folder.sho"), doc).message, "folder.sho" + notFound);
-  EXPECT_EQ(Entries(), std::vector<std::string>{"folder.sho"});
-  EXPECT_TRUE(fs::is_empty(dir_.path() / "folder.sho"));
 }
 
 // A write that fails half-way (here: the file-size limit) keeps the old show byte for byte

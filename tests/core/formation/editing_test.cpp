@@ -11,13 +11,17 @@ namespace {
 
 using test::AddPolyShape;
 using test::AddRectShape;
+using test::Pick;
+using test::Points;
 using test::PutPeopleOn;
 
-void ExpectSameFieldPoints(const std::vector<CPoint>& a, const std::vector<CPoint>& b, int tolerance) {
-  ASSERT_EQ(a.size(), b.size());
-  for (size_t i = 0; i < a.size(); ++i) {
-    EXPECT_LE(std::abs(a[i].x - b[i].x), tolerance) << i;
-    EXPECT_LE(std::abs(a[i].y - b[i].y), tolerance) << i;
+// The drawn points of `f` are `expected` moved by (dx, dy), within `tolerance` units.
+void ExpectFieldPointsMoved(const Points& expected, int dx, int dy, const CFormation& f, int tolerance) {
+  const Points actual = f.FieldPoints();
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < actual.size(); ++i) {
+    EXPECT_LE(std::abs(expected[i].x + dx - actual[i].x), tolerance) << i;
+    EXPECT_LE(std::abs(expected[i].y + dy - actual[i].y), tolerance) << i;
   }
 }
 
@@ -67,18 +71,14 @@ TEST(MoveTo, BoundsCheckPushesBackOrRefuses) {
 
 TEST(MoveTo, PolygonVerticesScaleIntoTheNewRectangle) {
   CPxDoc doc;
-  CFormation* poly = AddPolyShape(doc, SHAPE_POLYGON, {{0, 0}, {200, 150}, {400, 300}});
+  CFormation* poly = AddPolyShape(doc, SHAPE_POLYGON, {{0, 0}, {200, 150}, {399, 299}, {400, 300}});
   poly->MoveTo(CRect{100, 100, 300, 400});
-  // x: offsets 0, 200, 400 of 400 -> 0, 200 * 200 / 400 = 100, and the far edge -> 300.
-  // y: offsets 0, 150, 300 of 300 -> 0, 150, far edge.
-  EXPECT_EQ(poly->m_pPoints[0], (CPoint{100, 100}));
-  EXPECT_EQ(poly->m_pPoints[1], (CPoint{200, 250}));
-  EXPECT_EQ(poly->m_pPoints[2], (CPoint{300, 400}));
-  // Swapping left and right mirrors them (Flip Horizontal).
+  // x: offsets 0, 200 of 400 -> 0, 200 * 200 / 400 = 100; 399 and 400 (at least 400 - 1)
+  // snap to the far edge, 300. y: offsets 0, 150 -> 0, 150; 299 and 300 snap to 400.
+  EXPECT_EQ(Pick(poly->m_pPoints, {0, 1, 2, 3}), (Points{{100, 100}, {200, 250}, {300, 400}, {300, 400}}));
+  // Swapping left and right mirrors them (Flip Horizontal): 100 of 200 -> 300 - 100.
   poly->MoveTo(CRect{300, 100, 100, 400});
-  EXPECT_EQ(poly->m_pPoints[0], (CPoint{300, 100}));
-  EXPECT_EQ(poly->m_pPoints[1], (CPoint{200, 250}));
-  EXPECT_EQ(poly->m_pPoints[2], (CPoint{100, 400}));
+  EXPECT_EQ(Pick(poly->m_pPoints, {0, 1, 2, 3}), (Points{{300, 100}, {200, 250}, {100, 400}, {100, 400}}));
 }
 
 TEST(MoveHandleTo, CornersEdgesKeepSquareAndArcEnds) {
@@ -113,20 +113,16 @@ TEST(ShiftBy, MovesTheDrawnFormationExactlyByTheFieldDelta) {
   CPxDoc doc;
   CFormation* skewed = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1400, 1200});
   skewed->m_dSkew = 0.5;
-  std::vector<CPoint> before = skewed->FieldPoints();
+  Points before = skewed->FieldPoints();
   skewed->ShiftBy(100, 30);
-  std::vector<CPoint> after = skewed->FieldPoints();
-  for (CPoint& p : before) p = CPoint{p.x + 100, p.y + 30};
-  ExpectSameFieldPoints(before, after, 0);
+  ExpectFieldPointsMoved(before, 100, 30, *skewed, 0);
 
   CFormation* turned = AddRectShape(doc, SHAPE_RECTANGLE, CRect{3000, 1000, 3400, 1200});
   turned->m_ptPivot = CPoint{3000, 1000};
   turned->m_dRotation = 0.6;
   before = turned->FieldPoints();
   turned->ShiftBy(-200, 150);
-  after = turned->FieldPoints();
-  for (CPoint& p : before) p = CPoint{p.x - 200, p.y + 150};
-  ExpectSameFieldPoints(before, after, 2);
+  ExpectFieldPointsMoved(before, -200, 150, *turned, 2);
   EXPECT_EQ(turned->m_ptPivot, (CPoint{3000, 1000}));
 }
 
@@ -139,13 +135,13 @@ TEST(Pivot, SetPivotKeepsTheDrawnShapeWhereItIs) {
 
   rect->m_dRotation = 0.8;
   rect->m_dSkew = 0.2;
-  const std::vector<CPoint> before = rect->FieldPoints();
+  const Points before = rect->FieldPoints();
   rect->SetPivot(2000, 2000);
   EXPECT_EQ(rect->m_ptPivot, (CPoint{2000, 2000}));
   EXPECT_EQ(rect->m_ptPivotSaved, (CPoint{2000, 2000}));
   EXPECT_EQ(rect->m_rcBase.Width(), 600);
   EXPECT_EQ(rect->m_rcBase.Height(), 300);
-  ExpectSameFieldPoints(before, rect->FieldPoints(), 2);
+  ExpectFieldPointsMoved(before, 0, 0, *rect, 2);
 
   rect->m_dRotation = 0.0;
   rect->m_dSkew = 0.0;
@@ -201,8 +197,7 @@ TEST(Reverse, TogglesTheFlagAndReversesTheVertices) {
   EXPECT_EQ(people[0]->GetPosition(0), (CPoint{0, 0}));
   poly->Reverse();
   EXPECT_EQ(poly->m_bReverse, 1);
-  EXPECT_EQ(poly->m_pPoints[0], (CPoint{100, 100}));
-  EXPECT_EQ(poly->m_pPoints[2], (CPoint{0, 0}));
+  EXPECT_EQ(Pick(poly->m_pPoints, {0, 2}), (Points{{100, 100}, {0, 0}}));
   EXPECT_EQ(people[0]->GetPosition(0), (CPoint{100, 100}));  // the stale spot was dropped
 }
 
@@ -212,22 +207,21 @@ TEST(ThinAndDouble, VertexCountsAndMidpoints) {
   EXPECT_FALSE(two->ThinPoints());
   EXPECT_EQ(two->m_nPoints, 2);
 
-  std::vector<CPoint> seven;
+  Points seven;
   for (int i = 0; i < 7; ++i) seven.push_back(CPoint{100 * i, (i % 2) * 50});
   auto* poly = static_cast<CDrawPoly*>(AddPolyShape(doc, SHAPE_POLYGON, seven));
   EXPECT_TRUE(poly->ThinPoints());
   ASSERT_EQ(poly->m_nPoints, 4);
-  EXPECT_EQ(poly->m_pPoints[1], (CPoint{200, 0}));  // indices 0, 2, 4, 6 stay
-  EXPECT_EQ(poly->m_pPoints[3], (CPoint{600, 0}));
+  EXPECT_EQ(Pick(poly->m_pPoints, {0, 1, 2, 3}), Pick(seven, {0, 2, 4, 6}));
 
   auto* line = static_cast<CDrawPoly*>(AddPolyShape(doc, SHAPE_POLYGON, {{0, 0}, {101, 51}, {0, 100}}));
   EXPECT_TRUE(line->DoublePoints());
   ASSERT_EQ(line->m_nPoints, 5);
-  EXPECT_EQ(line->m_pPoints[1], (CPoint{50, 25}));   // 0 + 101 / 2, 0 + 51 / 2
-  EXPECT_EQ(line->m_pPoints[3], (CPoint{51, 75}));   // 101 + (0 - 101) / 2, 51 + 49 / 2
+  // (0 + 101 / 2, 0 + 51 / 2) and (101 + (0 - 101) / 2, 51 + 49 / 2).
+  EXPECT_EQ(Pick(line->m_pPoints, {1, 3}), (Points{{50, 25}, {51, 75}}));
   EXPECT_EQ(line->m_nAllocPoints, 13);               // 3, grown by blocks of 10
 
-  std::vector<CPoint> many;
+  Points many;
   for (int i = 0; i < 149; ++i) many.push_back(CPoint{10 * i, 0});
   auto* big = static_cast<CDrawPoly*>(AddPolyShape(doc, SHAPE_POLYGON, many));
   EXPECT_TRUE(big->DoublePoints());

@@ -1,5 +1,6 @@
 #pragma once
 // Small builders shared by the formation tests: shapes on a document and people on them.
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -50,5 +51,21 @@ inline std::vector<CPerson*> PutPeopleOn(CPxDoc& doc, CFormation* formation, int
 }
 
 inline CPoint Spot(CFormation* f, int slot) { return f->GetSpot(slot, 0.0, 0.0, f->m_dSkew); }
+
+using Points = std::vector<CPoint>;
+
+// The spots of the given slots, in order.
+inline Points Spots(CFormation* f, std::initializer_list<int> slots) {
+  Points spots;
+  for (int slot : slots) spots.push_back(Spot(f, slot));
+  return spots;
+}
+
+// The points at the given indices, in order.
+inline Points Pick(const Points& points, std::initializer_list<int> indices) {
+  Points picked;
+  for (int i : indices) picked.push_back(points.at(static_cast<size_t>(i)));
+  return picked;
+}
 
 }  // namespace px::test

@@ -1,6 +1,9 @@
 // The Formation / Prop Properties dialog model: loading, interlocks, OK checks and applying.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "core/formation/formation_properties.h"
 #include "formation_fixtures.h"
 
@@ -12,13 +15,7 @@ using test::AddRectShape;
 constexpr const char* kCaption = "Formation / Prop Properties";
 
 // A dialog whose every check passes.
-FormationProperties ValidDialog() {
-  FormationProperties d;
-  d.m_strWidth = "100";
-  d.m_strHeight = "50";
-  d.m_strInterval = "45.00";
-  return d;
-}
+FormationProperties ValidDialog() { return {.m_strName = "", .m_strWidth = "100", .m_strHeight = "50"}; }
 
 std::string FirstRefusal(FormationProperties& d) {
   const auto message = d.Validate();
@@ -62,48 +59,33 @@ TEST(FormationProperties, LoadsTheFormationsValues) {
   EXPECT_FALSE(d.m_bPeopleFillEnabled);
 }
 
+// Every field wrong at first; each step mends what the last message named, so the checks
+// come out in their order.
 TEST(FormationProperties, ChecksInOrderWithTheirTexts) {
-  FormationProperties d = ValidDialog();
-  d.m_nSides = 2;
-  d.m_strStar = "5";
-  d.m_nCount = -1;
-  d.m_nEndStep = -1;
-  d.m_bBlock = true;
-  d.m_nRows = 1;
-  d.m_bSpread = false;
-  d.m_strInterval = "5";
-  d.m_strWidth = "5";
-  d.m_strHeight = "5";
-  d.m_strSkew = "4.5";
-  d.m_strRotated = "400";
-  EXPECT_EQ(FirstRefusal(d), "Number of sides must either be 0, or between 3 and 50.");
-  d.m_nSides = 51;
-  EXPECT_EQ(FirstRefusal(d), "Number of sides must either be 0, or between 3 and 50.");
-  d.m_nSides = 5;
-  EXPECT_EQ(FirstRefusal(d), "Star factor must either be 0, or between 0.2 and 4.0");
-  d.m_strStar = "0";
-  EXPECT_EQ(FirstRefusal(d), "Step count must not be less than 0.");
-  d.m_nCount = 0;
-  EXPECT_EQ(FirstRefusal(d), "End Step must not be less than 0.");
-  d.m_nEndStep = 0;
-  EXPECT_EQ(FirstRefusal(d), "Block rows must not be less than 2.");
-  d.m_nRows = 51;
-  EXPECT_EQ(FirstRefusal(d), "Block rows must not be greater than 50.");
-  d.m_nRows = 50;
-  EXPECT_EQ(FirstRefusal(d), "Interval must be at least 12 inches.");
-  d.m_strInterval = "12";
-  EXPECT_EQ(FirstRefusal(d), "The width and / or height must exceed 12 inches.");
-  d.m_strWidth = "10";
-  d.m_strHeight = "20";  // one of them is enough
-  EXPECT_EQ(FirstRefusal(d), "Skew must be between 4.0 and -4.0.");
-  d.m_strSkew = "-4.0";
-  EXPECT_EQ(FirstRefusal(d), "Degrees must be less than 360.");
-  d.m_strRotated = "360";
-  EXPECT_EQ(FirstRefusal(d), "Degrees must be less than 360.");
-  d.m_strRotated = "359";
-  EXPECT_EQ(FirstRefusal(d), "");
-  d.m_strRotated = "-10";
-  EXPECT_EQ(FirstRefusal(d), "");
+  FormationProperties d{.m_strName = "", .m_nCount = -1, .m_strWidth = "5", .m_strHeight = "5", .m_bBlock = true,
+                        .m_nRows = 1, .m_nSides = 2, .m_strStar = "5", .m_strSkew = "4.5", .m_strRotated = "400",
+                        .m_strInterval = "5", .m_bSpread = false, .m_nEndStep = -1};
+  const char* const sides = "Number of sides must either be 0, or between 3 and 50.";
+  const std::pair<std::function<void()>, const char*> steps[] = {
+      {[] {}, sides},
+      {[&] { d.m_nSides = 51; }, sides},
+      {[&] { d.m_nSides = 5; }, "Star factor must either be 0, or between 0.2 and 4.0"},
+      {[&] { d.m_strStar = "0.0"; }, "Step count must not be less than 0."},
+      {[&] { d.m_nCount = 0; }, "End Step must not be less than 0."},
+      {[&] { d.m_nEndStep = 0; }, "Block rows must not be less than 2."},
+      {[&] { d.m_nRows = 51; }, "Block rows must not be greater than 50."},
+      {[&] { d.m_nRows = 50; }, "Interval must be at least 12 inches."},
+      {[&] { d.m_strInterval = "12"; }, "The width and / or height must exceed 12 inches."},
+      {[&] { d.m_strHeight = "20"; }, "Skew must be between 4.0 and -4.0."},  // one of them is enough
+      {[&] { d.m_strSkew = "-4.0"; }, "Degrees must be less than 360."},
+      {[&] { d.m_strRotated = "360"; }, "Degrees must be less than 360."},
+      {[&] { d.m_strRotated = "359"; }, ""},
+      {[&] { d.m_strRotated = "-10"; }, ""},
+  };
+  for (const auto& [mend, text] : steps) {
+    mend();
+    EXPECT_EQ(FirstRefusal(d), text);
+  }
 }
 
 TEST(FormationProperties, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSides) {
@@ -226,22 +208,14 @@ TEST(FormationProperties, AppliesSizesWithTheirCaps) {
 TEST(FormationProperties, AppliesSettingsInOrder) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
-  FormationProperties d;
-  d.LoadFrom(*f);
-  d.m_strName = "Box";
-  d.m_nCount = 24;
-  d.m_nEndStep = 30;
-  d.m_strInterval = "10";   // 20 field units
-  d.m_strSkew = "5.5";      // not refused here: ApplyTo caps at 6.0 only
-  d.m_strRotated = "90";
-  d.m_bPeopleFill = true;   // with Fill an interval below 22 units becomes 90
-  d.m_bScaleToFit = true;
-  d.m_bPropFill = true;
-  d.m_crFill = RGB(1, 2, 3);
-  d.m_crLine = RGB(4, 5, 6);
-  d.m_bBlock = true;
-  d.m_nRows = 3;
+  // Interval "10" is 20 units, which with Fill (below 22 units) becomes 90; skew 5.5 is not
+  // refused here, ApplyTo caps it at 6.0 only.
+  FormationProperties d{.m_strName = "Box", .m_nCount = 24, .m_strWidth = "100", .m_strHeight = "50",
+                        .m_bScaleToFit = true, .m_bBlock = true, .m_nRows = 3, .m_crLine = RGB(4, 5, 6),
+                        .m_strSkew = "5.5", .m_strRotated = "90", .m_strInterval = "10", .m_bPeopleFill = true,
+                        .m_bPropFill = true, .m_crFill = RGB(1, 2, 3), .m_nEndStep = 30};
   d.ApplyTo(*f);
+  EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1200, 1100}));
   EXPECT_EQ(f->m_strName, "Box");
   EXPECT_EQ(f->m_nStep, 24);
   EXPECT_EQ(f->m_nEndStep, 30);

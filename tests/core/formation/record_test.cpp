@@ -1,4 +1,4 @@
-// The formation record: defaults, kind names, copies and conversion between kinds.
+// Copies of formations and conversion between kinds.
 #include <gtest/gtest.h>
 
 #include "formation_fixtures.h"
@@ -8,26 +8,9 @@ namespace {
 
 using test::AddPolyShape;
 using test::AddRectShape;
+using test::Pick;
+using test::Points;
 using test::PutPeopleOn;
-
-TEST(Record, NewFormationDefaults) {
-  CFormation f;
-  EXPECT_EQ(f.m_nShape, SHAPE_POLYGON);
-  EXPECT_EQ(f.m_strName, "No name");
-  EXPECT_DOUBLE_EQ(f.m_dInterval, 90.0);
-  EXPECT_EQ(f.m_nRows, 4);
-  EXPECT_EQ(f.m_bSpread, 1);
-  EXPECT_EQ(f.m_logbrush.lbStyle, BS_NULL);
-  EXPECT_EQ(f.m_logbrush.lbColor, RGB(192, 192, 192));
-  EXPECT_EQ(f.m_logpen.lopnStyle, PS_INSIDEFRAME);
-  EXPECT_EQ(f.m_logpen.lopnWidth, (CPoint{1, 1}));
-  EXPECT_EQ(f.m_nNumber, -1);
-  EXPECT_DOUBLE_EQ(f.m_dArcEnd, PI);
-  EXPECT_EQ(f.m_ptArcStart.x, POSITION_NONE_VALUE);
-  EXPECT_EQ(f.m_nCurveRepeat, 6);
-  EXPECT_EQ(CDrawPoly().m_nShape, SHAPE_POLYGON);
-  EXPECT_EQ(CDrawRect(CRect{1, 2, 3, 4}).m_nShape, SHAPE_RECTANGLE);
-}
 
 TEST(Clone, CopiesSettingsButNotIdentityOrSlots) {
   CPxDoc doc;
@@ -55,7 +38,7 @@ TEST(Clone, CopiesSettingsButNotIdentityOrSlots) {
   EXPECT_EQ(added->m_nStep, 3);
   EXPECT_DOUBLE_EQ(added->m_dInterval, 120.0);  // its own, not the document's default
   EXPECT_NE(added->m_nNumber, f->m_nNumber);
-  EXPECT_EQ(doc.FormationIndex(added) >= 0, true);
+  EXPECT_GE(doc.FormationIndex(added), 0);
 }
 
 TEST(ConvertTo, RegularPolygonsAndStars) {
@@ -67,9 +50,8 @@ TEST(ConvertTo, RegularPolygonsAndStars) {
   EXPECT_STREQ(square->GetRuntimeClassName(), "CDrawPoly");
   // Point k = (trunc(500 + 500 cos(2 pi k / 4)), trunc(300 + 500 sin(2 pi k / 4))).
   // cos at k = 3 is -1.2e-12 (the program's 2 pi is a hair short), so 499.999... -> 499.
-  const std::vector<CPoint> expected{{1000, 300}, {500, 800}, {0, 300}, {499, -200}};
   ASSERT_EQ(square->m_nPoints, 4);
-  EXPECT_EQ(std::vector<CPoint>(square->m_pPoints.begin(), square->m_pPoints.begin() + 4), expected);
+  EXPECT_EQ(Pick(square->m_pPoints, {0, 1, 2, 3}), (Points{{1000, 300}, {500, 800}, {0, 300}, {499, -200}}));
   EXPECT_EQ(square->m_rcBase, (CRect{0, -200, 1000, 800}));
 
   // A star of 5 points, factor 0.5: 10 points 36 degrees apart, odd ones at radius 250:
@@ -77,9 +59,7 @@ TEST(ConvertTo, RegularPolygonsAndStars) {
   // point 2 = (500 + 500 cos 72, 300 + 500 sin 72) = (654.5, 775.5) -> (654, 775).
   CFormation* star = ellipse->ConvertTo(SHAPE_CLOSED_POLYGON, doc, false, 5, 0.5);
   ASSERT_EQ(star->m_nPoints, 10);
-  EXPECT_EQ(star->m_pPoints[1], (CPoint{702, 446}));
-  EXPECT_EQ(star->m_pPoints[2], (CPoint{654, 775}));
-  EXPECT_EQ(star->m_pPoints[5], (CPoint{250, 300}));
+  EXPECT_EQ(Pick(star->m_pPoints, {1, 2, 5}), (Points{{702, 446}, {654, 775}, {250, 300}}));
 }
 
 TEST(ConvertTo, VerticesFromEachKind) {

@@ -30,24 +30,20 @@ TEST(ScaleToInterval, OpenPolygonOf1000AimsAt990) {
   EXPECT_TRUE(poly->FitStep(12, true));
   EXPECT_EQ(poly->m_pPoints[1], (CPoint{988, 0}));
   EXPECT_DOUBLE_EQ(poly->m_dLength, 988.0);
-}
 
-TEST(ScaleToInterval, TheFirstStepOvershootsAndTheNextFitsTenIntervals) {
-  CPxDoc doc;
-  CFormation* poly = AddPolyShape(doc, SHAPE_POLYGON, {{0, 0}, {1000, 0}});
-  PutPeopleOn(doc, poly, 3);
-  // Step 100: 1000 > 990, one shrink of 100 gives 900 < 990: 90 off, so that pass fails.
+  // Step 100 instead: one shrink of 100 gives 900 < 990, 90 off, so that pass fails.
+  poly->MoveTo(CRect{0, 0, 1000, 0});
   EXPECT_FALSE(poly->FitStep(100, true));
   EXPECT_DOUBLE_EQ(poly->m_dLength, 900.0);
   // Step 50 counts again: trunc(900 / 90) + 1 = 11 slots, target 900, already met.
   EXPECT_TRUE(poly->FitStep(50, true));
   EXPECT_DOUBLE_EQ(poly->m_dLength, 900.0);
 
-  CFormation* again = AddPolyShape(doc, SHAPE_POLYGON, {{0, 2000}, {1000, 2000}});
-  PutPeopleOn(doc, again, 3);
+  // The whole command tries steps 100 and 50 in turn.
+  poly->MoveTo(CRect{0, 0, 1000, 0});
   RecordingView view;
-  again->ScaleToPeople(&view, true);
-  EXPECT_DOUBLE_EQ(again->m_dLength, 900.0);
+  poly->ScaleToPeople(&view, true);
+  EXPECT_DOUBLE_EQ(poly->m_dLength, 900.0);
   EXPECT_EQ(view.cursor, (std::vector<bool>{true, false}));  // hourglass, then the arrow
   EXPECT_GT(view.redraws, 0);
 }
@@ -55,11 +51,15 @@ TEST(ScaleToInterval, TheFirstStepOvershootsAndTheNextFitsTenIntervals) {
 TEST(ScaleToFit, StraightLinesAreSetToTheTargetLength) {
   CPxDoc doc;
   CFormation* across = AddRectShape(doc, SHAPE_LINE, CRect{100, 500, 1000, 500});
-  PutPeopleOn(doc, across, 5);
+  std::vector<CPerson*> people = PutPeopleOn(doc, across, 5);
+  doc.RecalcPositions();
+  EXPECT_EQ(people[0]->m_ptPosition, (CPoint{100, 500}));
   across->ScaleToPeople(nullptr, false);
-  // Open: (5 - 1) * 90 = 360; horizontal, so left = right - 360.
+  // Open: (5 - 1) * 90 = 360; horizontal, so left = right - 360. The people move along.
   EXPECT_EQ(across->m_rcBase, (CRect{640, 500, 1000, 500}));
   EXPECT_DOUBLE_EQ(across->m_dLength, 360.0);
+  EXPECT_EQ(people[0]->m_ptPosition, (CPoint{640, 500}));
+  EXPECT_EQ(people[0]->m_places[0]->m_ptSpot, (CPoint{640, 500}));
 
   CFormation* down = AddRectShape(doc, SHAPE_LINE, CRect{500, 1000, 500, 3000});
   PutPeopleOn(doc, down, 3);
@@ -110,17 +110,6 @@ TEST(ScaleToFit, ShrinkingStopsShortOfCollapsingTheShape) {
   EXPECT_EQ(tri->m_rcBase, (CRect{0, 0, 35, 35}));
   EXPECT_EQ(tri->m_pPoints[1], (CPoint{35, 0}));
   EXPECT_EQ(tri->m_pPoints[2], (CPoint{0, 35}));
-}
-
-TEST(ScaleToFit, RefreshesThePeopleOnTheFormation) {
-  CPxDoc doc;
-  CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{100, 500, 1000, 500});
-  std::vector<CPerson*> people = PutPeopleOn(doc, line, 5);
-  doc.RecalcPositions();
-  EXPECT_EQ(people[0]->m_ptPosition, (CPoint{100, 500}));
-  line->ScaleToPeople(nullptr, false);
-  EXPECT_EQ(people[0]->m_ptPosition, (CPoint{640, 500}));  // the new left end
-  EXPECT_EQ(people[0]->m_places[0]->m_ptSpot, (CPoint{640, 500}));
 }
 
 }  // namespace

@@ -10,31 +10,35 @@ namespace {
 
 using test::AddPolyShape;
 using test::AddRectShape;
+using test::Points;
 
 TEST(Transform, RotationRoundsPositiveHalvesUpAndTruncatesNegatives) {
+  struct Case {
+    double rotation;
+    CPoint in, out;
+  };
+  // About (1000, 1000). pi/3: cos 0.5, sin 0.866; atan2(3, 4): cos 0.8, sin 0.6.
+  const Case cases[] = {
+      {PI / 3, {1005, 1000}, {1003, 1004}},              // dx = 5: 2.5 rounds up to 3; 4.33 -> 4
+      {PI / 3, {995, 1000}, {998, 996}},                 // dx = -5: -2.5 and -4.33 truncate to -2 and -4
+      {std::atan2(3.0, 4.0), {1007, 1000}, {1006, 1004}},  // 5.6 -> 6, 4.2 -> 4
+      {std::atan2(3.0, 4.0), {993, 1000}, {995, 996}},     // -5.6 -> -5, -4.2 -> -4
+  };
   CDrawRect f(CRect{900, 900, 1100, 1100});
   f.m_ptPivot = CPoint{1000, 1000};
-  f.m_dRotation = PI / 3;  // cos = 0.5, sin = 0.866
-  // dx = 5: x' = 2.5 -> rounds up to 3; y' = 4.33 -> 4.
-  EXPECT_EQ(f.Transform(CPoint{1005, 1000}), (CPoint{1003, 1004}));
-  // dx = -5: x' = -2.5 and y' = -4.33 are truncated toward zero: -2 and -4.
-  EXPECT_EQ(f.Transform(CPoint{995, 1000}), (CPoint{998, 996}));
-
-  f.m_dRotation = std::atan2(3.0, 4.0);  // cos = 0.8, sin = 0.6
-  // dx = 7: 5.6 -> 6 and 4.2 -> 4; dx = -7: -5.6 -> -5 and -4.2 -> -4.
-  EXPECT_EQ(f.Transform(CPoint{1007, 1000}), (CPoint{1006, 1004}));
-  EXPECT_EQ(f.Transform(CPoint{993, 1000}), (CPoint{995, 996}));
+  for (const Case& c : cases) {
+    f.m_dRotation = c.rotation;
+    EXPECT_EQ(f.Transform(c.in), c.out) << c.in.x;
+  }
 }
 
 TEST(Transform, SkewShearsFromTheLeftEdgeBeforeRotating) {
   CDrawRect f(CRect{100, 0, 500, 100});
   EXPECT_EQ(f.Transform(CPoint{300, 50}), (CPoint{300, 50}));  // identity without either
   f.m_dSkew = 0.5;
-  // y = trunc(50 + |300 - 100| * 0.5) = 150.
-  EXPECT_EQ(f.Transform(CPoint{300, 50}), (CPoint{300, 150}));
+  EXPECT_EQ(f.Transform(CPoint{300, 50}), (CPoint{300, 150}));  // trunc(50 + |300 - 100| * 0.5)
   f.m_dSkew = -0.25;
-  // y = trunc(50 - 201 * 0.25) = trunc(-0.25) = 0.
-  EXPECT_EQ(f.Transform(CPoint{301, 50}), (CPoint{301, 0}));
+  EXPECT_EQ(f.Transform(CPoint{301, 50}), (CPoint{301, 0}));  // trunc(50 - 201 * 0.25) = trunc(-0.25)
   // The substitute skew of spotting replaces the formation's own.
   EXPECT_EQ(f.TransformWith(CPoint{300, 50}, 0.0, 1.0), (CPoint{300, 250}));
 
@@ -45,17 +49,16 @@ TEST(Transform, SkewShearsFromTheLeftEdgeBeforeRotating) {
   // x' = cos * 200 - 150 = -150 (the 1.2e-14 is below half a unit in the last place),
   // y' = 200 + cos * 150 = 200.
   EXPECT_EQ(f.Transform(CPoint{300, 50}), (CPoint{-50, 200}));
-}
 
-TEST(Transform, InverseUndoesTheTransformWithinOneUnit) {
-  CDrawRect f(CRect{1000, 1000, 2000, 1500});
-  f.m_ptPivot = CPoint{1500, 1250};
-  f.m_dRotation = 0.7;
-  f.m_dSkew = 0.3;
+  // The inverse undoes it within one unit of rotation rounding and one of shear.
+  CDrawRect g(CRect{1000, 1000, 2000, 1500});
+  g.m_ptPivot = CPoint{1500, 1250};
+  g.m_dRotation = 0.7;
+  g.m_dSkew = 0.3;
   for (CPoint p : {CPoint{1000, 1000}, CPoint{2000, 1500}, CPoint{1234, 1400}, CPoint{1800, 1100}}) {
-    const CPoint back = f.InverseTransform(f.Transform(p));
+    const CPoint back = g.InverseTransform(g.Transform(p));
     EXPECT_LE(std::abs(back.x - p.x), 1);
-    EXPECT_LE(std::abs(back.y - p.y), 2);  // one unit of rotation rounding, one of shear
+    EXPECT_LE(std::abs(back.y - p.y), 2);
   }
 }
 
@@ -63,10 +66,9 @@ TEST(Handles, RectangleLineArcAndPolygonHandles) {
   CPxDoc doc;
   CFormation* rect = AddRectShape(doc, SHAPE_RECTANGLE, CRect{100, 200, 301, 401});
   EXPECT_EQ(rect->GetHandleCount(), 8);
-  EXPECT_EQ(rect->GetHandle(1), (CPoint{100, 200}));
-  EXPECT_EQ(rect->GetHandle(2), (CPoint{200, 200}));  // 100 + 201 / 2 = 100 + 100
-  EXPECT_EQ(rect->GetHandle(4), (CPoint{301, 300}));
-  EXPECT_EQ(rect->GetHandle(7), (CPoint{100, 401}));
+  // Handle 2 at 100 + 201 / 2 = 200.
+  EXPECT_EQ((Points{rect->GetHandle(1), rect->GetHandle(2), rect->GetHandle(4), rect->GetHandle(7)}),
+            (Points{{100, 200}, {200, 200}, {301, 300}, {100, 401}}));
 
   CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{100, 200, 300, 400});
   EXPECT_EQ(line->GetHandleCount(), 2);
@@ -79,9 +81,9 @@ TEST(Handles, RectangleLineArcAndPolygonHandles) {
   CFormation* poly = AddPolyShape(doc, SHAPE_POLYGON, {{1000, 1000}, {1200, 1000}, {1200, 1300}});
   EXPECT_EQ(poly->GetHandleCount(), 11);
   EXPECT_EQ(poly->GetHandle(10), (CPoint{1200, 1000}));
+  // Handles are transformed: (1200, 1000) turns a quarter about (1000, 1000) to (1000, 1200).
   poly->m_ptPivot = CPoint{1000, 1000};
   poly->m_dRotation = PI / 2;
-  // Handles are transformed: (1200, 1000) turns a quarter about (1000, 1000) to (1000, 1200).
   EXPECT_EQ(poly->GetHandle(10), (CPoint{1000, 1200}));
 }
 
@@ -104,17 +106,18 @@ TEST(Handles, HitTestFindsVerticesBeforeCornersAndNothingOnPoints) {
 TEST(Intersects, ClosedShapesAreRegionsAndOpenOnesLines) {
   CPxDoc doc;
   CFormation* ellipse = AddRectShape(doc, SHAPE_ELLIPSE, CRect{0, 0, 1000, 1000});
-  EXPECT_TRUE(ellipse->Intersects(CRect{499, 499, 501, 501}, false));   // the middle
-  EXPECT_FALSE(ellipse->Intersects(CRect{20, 20, 22, 22}, false));      // a corner outside
+  EXPECT_TRUE(ellipse->Intersects(CRect{499, 499, 501, 501}, false));  // the middle
+  EXPECT_FALSE(ellipse->Intersects(CRect{20, 20, 22, 22}, false));     // a corner outside
   EXPECT_TRUE(ellipse->Intersects(CRect{-10, -10, 1010, 1010}, true));
   EXPECT_FALSE(ellipse->Intersects(CRect{0, 0, 600, 1000}, true));
 
   CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{0, 2000, 1000, 2000});
-  EXPECT_TRUE(line->Intersects(CRect{500, 2010, 502, 2012}, false));   // within half a handle
+  EXPECT_TRUE(line->Intersects(CRect{500, 2010, 502, 2012}, false));  // within half a handle
   EXPECT_FALSE(line->Intersects(CRect{500, 2030, 502, 2032}, false));
 
+  // Inside the bend: off an open polygon's line, inside a closed one.
   CFormation* open = AddPolyShape(doc, SHAPE_POLYGON, {{0, 3000}, {1000, 3000}, {1000, 4000}});
-  EXPECT_FALSE(open->Intersects(CRect{600, 3400, 602, 3402}, false));  // inside the bend, off the line
+  EXPECT_FALSE(open->Intersects(CRect{600, 3400, 602, 3402}, false));
   CFormation* closed = AddPolyShape(doc, SHAPE_CLOSED_POLYGON, {{0, 5000}, {1000, 5000}, {1000, 6000}});
   EXPECT_TRUE(closed->Intersects(CRect{600, 5400, 602, 5402}, false));
 }
@@ -127,7 +130,7 @@ TEST(Area, RectangleLessTwoOnEachSideAndPolygonEnclosedArea) {
   EXPECT_DOUBLE_EQ(tri->GetArea(), 60000.0);  // 300 * 400 / 2
 }
 
-TEST(FieldTest, InsideFieldAndClamping) {
+TEST(FieldTest, InsideFieldClampingAndExtremes) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{8000, 100, 8600, 500});
   EXPECT_TRUE(f->IsInsideField());
@@ -136,27 +139,21 @@ TEST(FieldTest, InsideFieldAndClamping) {
   f->m_dRotation = PI / 4;  // the corners swing out past x = 8640
   EXPECT_FALSE(f->IsInsideField());
 
-  // Beyond 8640: pulled in, the other edge follows; below 0: pushed out the same way.
+  // Beyond 8640: pulled in, the other edge follows; below 0: pushed out the same way;
+  // wider than the field: both edges on the field edges; orientation kept.
   EXPECT_EQ(ClampToField(CRect{8100, 100, 8700, 500}), (CRect{8040, 100, 8640, 500}));
   EXPECT_EQ(ClampToField(CRect{-50, -10, 150, 90}), (CRect{0, 0, 200, 100}));
-  // Wider than the field: both edges end on the field edges.
   EXPECT_EQ(ClampToField(CRect{-100, 0, 9000, 10}), (CRect{0, 0, 8640, 10}));
-  // Orientation is kept.
   EXPECT_EQ(ClampToField(CRect{8700, 0, 8100, 10}), (CRect{8640, 0, 8040, 10}));
-}
 
-TEST(FieldTest, ExtremesOfTheTransformedOutline) {
-  CPxDoc doc;
-  CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1400, 1200});
-  f->m_ptPivot = CPoint{1000, 1000};
-  f->m_dRotation = PI / 2;
+  CFormation* turned = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1400, 1200});
+  turned->m_ptPivot = CPoint{1000, 1000};
+  turned->m_dRotation = PI / 2;
   // A quarter turn about (1000, 1000): (1000, 1200) goes to (800, 1000) exactly, and
   // (1400, 1200) to x' = 400 * cos - 200 = -199.99999999999997, truncated: 801.
-  EXPECT_EQ(f->GetMinX(), 800);
-  EXPECT_EQ(f->FieldPoints()[2], (CPoint{801, 1400}));
-  EXPECT_EQ(f->GetMaxX(), 1000);
-  EXPECT_EQ(f->GetMinY(), 1000);
-  EXPECT_EQ(f->GetMaxY(), 1400);
+  EXPECT_EQ(turned->FieldPoints()[2], (CPoint{801, 1400}));
+  EXPECT_EQ((CRect{turned->GetMinX(), turned->GetMinY(), turned->GetMaxX(), turned->GetMaxY()}),
+            (CRect{800, 1000, 1000, 1400}));
 }
 
 }  // namespace
