@@ -3,45 +3,15 @@
 // open, and Help opens each dialog's topic.
 #include <gtest/gtest.h>
 
-#include <QTest>
-#include <QTextBrowser>
-
-#include "app/help_window.h"
 #include "dialogs/animation_options_box.h"
 #include "dialogs/go_to_step_box.h"
-#include "dialogs/step_calculator_dialog.h"
 #include "qt_support.h"
 
 namespace px {
 namespace {
 
 using test::WithModal;
-using Message = test::ScriptedUi::Message;
-
-class AnimationDialogTest : public test::AppFixture {
- protected:
-  void SetUp() override {
-    view = window->NewShow();
-    ASSERT_NE(view, nullptr);
-  }
-  CPxDoc& doc() { return view->doc(); }
-  void Run(const char* command) { window->Command(QString::fromLatin1(command))->trigger(); }
-  static QString HelpShownBy(ModelDialog& dialog) {
-    dialog.helpButton()->click();
-    return HelpWindow::Instance().browser()->source().fileName();
-  }
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  std::vector<std::pair<std::string, std::string>> Messages() const {
-    std::vector<std::pair<std::string, std::string>> shown;
-    for (const Message& m : ui.m_messages) shown.emplace_back(m.text, m.caption);
-    return shown;
-  }
-
-  FieldView* view = nullptr;
-};
+using AnimationDialogTest = test::ShowFixture;
 
 TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
   doc().SetCurrentStep(13);
@@ -50,7 +20,6 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
   WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
                          [&](GoToStepBox& d) {
                            help = HelpShownBy(d);
-                           EXPECT_EQ(d.windowTitle(), QStringLiteral("Go To Step"));
                            // Opens at the current step: 13 / 4 = measure 3.
                            EXPECT_EQ(d.step->text(), QStringLiteral("13"));
                            EXPECT_EQ(d.measure->text(), QStringLiteral("3"));
@@ -74,16 +43,22 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
                            EXPECT_EQ(d.measure->text(), QStringLiteral("10"));
                            d.okButton()->click();
                          });
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The Animate Go To Step Command")));
+  EXPECT_EQ(help, PageOf("The Animate Go To Step Command"));
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(Messages(), (std::vector<std::pair<std::string, std::string>>{{"Please enter an integer.", "Go To Step"}}));
+  EXPECT_EQ(ui.Shown(), (Shown{{"Please enter an integer.", "Go To Step"}}));
   EXPECT_EQ(doc().m_nCurrentStep, 40);
   EXPECT_EQ(doc().m_nLastStep, 0);
   EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 40"));
 }
 
-TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZero) {
+TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
+  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
+                         [](GoToStepBox& d) {
+                           Type(d.step, QStringLiteral("30"));
+                           d.reject();
+                         });
+  EXPECT_EQ(doc().m_nCurrentStep, 6);
   WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
                          [](GoToStepBox& d) {
                            Type(d.measure, QStringLiteral("-2"));
@@ -96,16 +71,6 @@ TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZero) {
                          });
   EXPECT_TRUE(ui.m_messages.empty());
   EXPECT_EQ(doc().m_nCurrentStep, 0);
-}
-
-TEST_F(AnimationDialogTest, CancelledGoToStepStaysWhereItWas) {
-  doc().SetCurrentStep(6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
-                           Type(d.step, QStringLiteral("30"));
-                           d.reject();
-                         });
-  EXPECT_EQ(doc().m_nCurrentStep, 6);
 }
 
 TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndStoresTheRest) {
@@ -122,14 +87,7 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
         // A new show: steps of 45 units are 22.5 inches.
         EXPECT_EQ(d.stepSize->text(), QStringLiteral("22.50"));
         EXPECT_EQ(d.tempo->value(), 300);
-        EXPECT_FALSE(d.loopAtEnd->isChecked());
         EXPECT_FALSE(d.stopAtEnd->isChecked());
-        EXPECT_TRUE(d.syncToMidi->isChecked());
-        EXPECT_TRUE(d.saveStepsToMemory->isChecked());
-        // The field takes ten characters at most.
-        Type(d.stepSize, QStringLiteral("123456789012"));
-        EXPECT_EQ(d.stepSize->text(), QStringLiteral("1234567890"));
-
         Type(d.stepSize, QStringLiteral("11.99"));
         d.okButton()->click();
         stillOpen += d.isVisible();
@@ -146,11 +104,10 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
         d.syncToMidi->setChecked(false);
         d.okButton()->click();
       });
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The Animate Animation Options Command")));
+  EXPECT_EQ(help, PageOf("The Animate Animation Options Command"));
   EXPECT_EQ(stillOpen, 2);
-  EXPECT_EQ(Messages(), (std::vector<std::pair<std::string, std::string>>{
-                            {"Step size must be at least 12 inches.", "March Options"},
-                            {"Tempo must be between 10 and 300.", "March Options"}}));
+  EXPECT_EQ(ui.Shown(), (Shown{{"Step size must be at least 12 inches.", "March Options"},
+                               {"Tempo must be between 10 and 300.", "March Options"}}));
   EXPECT_EQ(doc().m_dStepSize, 60.0);  // 30 inches x 2
   EXPECT_EQ(doc().m_nTempo, 120);
   EXPECT_EQ(doc().m_bLoopAtEnd, 1);
@@ -163,27 +120,6 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   Run("&Start");
   EXPECT_EQ(view->animationTimer().interval(), 500);
   Run("S&top");
-}
-
-TEST_F(AnimationDialogTest, StepSizeButtonOpensTheCalculatorOnOneStep) {
-  WithModal<AnimationOptionsBox>(
-      [&] { Run("Animation Options..."); },
-      [&](AnimationOptionsBox& d) {
-        WithModal<StepCalculatorDialog>([&] { d.calculator->click(); },
-                                        [](StepCalculatorDialog& calc) {
-                                          EXPECT_EQ(calc.field(StepCalculator::STEPS)->text(), QStringLiteral("1.00"));
-                                          EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
-                                          EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("22.50"));
-                                          // One yard is 36 inches.
-                                          calc.field(StepCalculator::YARDS)->setText(QStringLiteral("1"));
-                                          QTest::keyClick(calc.field(StepCalculator::YARDS), Qt::Key_Return);
-                                          if (calc.isVisible()) calc.accept();
-                                        });
-        EXPECT_EQ(d.stepSize->text(), QStringLiteral("36.00"));
-        d.reject();
-      });
-  EXPECT_EQ(doc().m_dStepSize, 45.0);
-  EXPECT_FALSE(doc().IsModified());
 }
 
 }  // namespace

@@ -4,13 +4,9 @@
 
 #include <QCheckBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTextBrowser>
 
-#include "app/help_window.h"
 #include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
 #include "dialogs/show_settings_dialogs.h"
@@ -22,24 +18,7 @@ namespace px {
 namespace {
 
 using test::WithModal;
-
-class DialogTest : public test::AppFixture {
- protected:
-  void SetUp() override {
-    view = window->NewShow();
-    ASSERT_NE(view, nullptr);
-  }
-  CPxDoc& doc() { return view->doc(); }
-  void Run(const char* command) { window->Command(QString::fromLatin1(command))->trigger(); }
-  const std::vector<test::ScriptedUi::Message>& messages() { return ui.m_messages; }
-  // The help page a dialog's Help button shows.
-  static QString HelpShownBy(ModelDialog& dialog) {
-    dialog.helpButton()->click();
-    return HelpWindow::Instance().browser()->source().fileName();
-  }
-
-  FieldView* view = nullptr;
-};
+using DialogTest = test::ShowFixture;
 
 TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
   QString help;
@@ -56,7 +35,7 @@ TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
                                     d.hash2->setText(QStringLiteral("300.5"));
                                     d.okButton()->click();
                                   });
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The View Field Properties Command")));
+  EXPECT_EQ(help, PageOf("The View Field Properties Command"));
   // 840 x 600 inches are 1680 x 1200 field units; Hash 2 of 300.5 inches is 601 units.
   EXPECT_EQ(doc().m_nFieldType, 2);
   EXPECT_EQ(doc().m_dFieldWidth, 1680.0);
@@ -72,31 +51,20 @@ TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
   EXPECT_EQ(view->state().m_rcField.left, 3480);
 }
 
-TEST_F(DialogTest, StepCalculatorTurnsStepsIntoInches) {
-  WithModal<GridPropertiesDialog>(
-      [&] { Run("Field Options"); },
-      [&](GridPropertiesDialog& d) {
-        WithModal<StepCalculatorDialog>([&] { d.findChild<QPushButton*>(QStringLiteral("S/Width:"))->click(); },
-                                        [](StepCalculatorDialog& calc) {
-                                          // Opened on the width: 3600 inches of 22.5-inch steps.
-                                          EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("3600.00"));
-                                          EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
-                                          calc.field(StepCalculator::STEPS)->setText(QStringLiteral("8"));
-                                          QTest::keyClick(calc.field(StepCalculator::STEPS), Qt::Key_Return);
-                                          if (calc.isVisible()) calc.accept();
-                                        });
-        // 8 steps of 22.5 inches are 180 inches.
-        EXPECT_EQ(d.width->text(), QStringLiteral("180.00"));
-        d.reject();
-      });
-}
-
-TEST_F(DialogTest, GridPropertiesCancelChangesNothing) {
-  WithModal<GridPropertiesDialog>([&] { Run("Field Options"); },
-                                  [](GridPropertiesDialog& d) {
-                                    d.width->setText(QStringLiteral("100"));
-                                    d.reject();
-                                  });
+TEST_F(DialogTest, StepCalculatorTurnsStepsIntoInchesAndCancelKeepsTheShow) {
+  WithModal<GridPropertiesDialog>([&] { Run("Field Options"); }, [&](GridPropertiesDialog& d) {
+    WithModal<StepCalculatorDialog>([&] { d.findChild<QPushButton*>(QStringLiteral("S/Width:"))->click(); },
+                                    [](StepCalculatorDialog& calc) {
+                                      // Opened on the width: 3600 inches of 22.5-inch steps.
+                                      EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("3600.00"));
+                                      EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
+                                      calc.field(StepCalculator::STEPS)->setText(QStringLiteral("8"));
+                                      QTest::keyClick(calc.field(StepCalculator::STEPS), Qt::Key_Return);
+                                      if (calc.isVisible()) calc.accept();
+                                    });
+    EXPECT_EQ(d.width->text(), QStringLiteral("180.00"));  // 8 steps of 22.5 inches
+    d.reject();
+  });
   EXPECT_EQ(doc().m_dFieldWidth, 7200.0);
   EXPECT_FALSE(doc().IsModified());
 }
@@ -120,10 +88,8 @@ TEST_F(DialogTest, ViewOptionsRefusesASmallIntervalAndStaysOpen) {
                                  d.okButton()->click();
                                });
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The View Options Command")));
-  ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages()[0].text, "Interval must be at least 12 inches.");
-  EXPECT_EQ(messages()[0].caption, "View Options");
+  EXPECT_EQ(help, PageOf("The View Options Command"));
+  EXPECT_EQ(ui.Shown(), (Shown{{"Interval must be at least 12 inches.", "View Options"}}));
   EXPECT_EQ(doc().m_dInterval, 60.0);  // 30 inches
   EXPECT_EQ(doc().m_bOutlinePast, 1);
   EXPECT_EQ(doc().m_bShowIdNumbers, 1);
@@ -131,20 +97,6 @@ TEST_F(DialogTest, ViewOptionsRefusesASmallIntervalAndStaysOpen) {
   EXPECT_EQ(doc().m_nPrintRange, 1);
   EXPECT_EQ(doc().m_nPersonSize, 30);
   EXPECT_EQ(doc().m_crSelectedFormation, RGB(255, 0, 0));
-}
-
-TEST_F(DialogTest, ViewOptionsRefusesTheSnapOnlyWhenSnappingIsOn) {
-  WithModal<ViewOptionsDialog>([&] { Run("View Options..."); },
-                               [&](ViewOptionsDialog& d) {
-                                 d.snapInches->setText(QStringLiteral("6"));
-                                 d.findChild<QCheckBox*>(QStringLiteral("Snap/Show Snap Points"))->setChecked(true);
-                                 d.okButton()->click();
-                                 d.findChild<QCheckBox*>(QStringLiteral("Snap/Show Snap Points"))->setChecked(false);
-                                 d.okButton()->click();
-                               });
-  ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages()[0].text, "Snap must be at least 12 inches.");
-  EXPECT_EQ(doc().m_dSnapDistance, 12.0);
 }
 
 TEST_F(DialogTest, SetBitmapsLoadsTheChosenPicture) {
@@ -159,9 +111,8 @@ TEST_F(DialogTest, SetBitmapsLoadsTheChosenPicture) {
                                 d.files[GROUP_BRASS]->setText(file);
                                 d.okButton()->click();
                               });
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The View Set Bitmaps Command")));
+  EXPECT_EQ(help, PageOf("The View Set Bitmaps Command"));
   EXPECT_EQ(doc().m_strSymbolBitmapFile[GROUP_BRASS], file.toStdString());
-  EXPECT_TRUE(doc().m_bCustomBitmaps);
   ASSERT_NE(doc().m_pSymbolBitmaps[GROUP_BRASS], nullptr);
   EXPECT_FALSE(doc().m_pSymbolBitmaps[GROUP_BRASS]->bytes.empty());
   EXPECT_TRUE(doc().m_pSymbolBitmaps[GROUP_DRUMS]->bytes.empty());
@@ -174,13 +125,11 @@ TEST_F(DialogTest, DocumentInformationStoresEveryTextAndMarksTheShow) {
                                   EXPECT_EQ(d.helpButton(), nullptr);  // the dialog has no help topic
                                   d.SetText(DocumentInfoModel::TITLE, QStringLiteral("Homecoming \u00e9t\u00e9"));
                                   d.SetText(DocumentInfoModel::CONTACT_INFO, QStringLiteral("Band room\nEast wing"));
-                                  d.SetText(DocumentInfoModel::DATE, QStringLiteral("Fall"));
                                   d.okButton()->click();
                                 });
   // The show keeps Windows-1252 bytes (e9 for "é") and Windows line breaks.
   EXPECT_EQ(doc().m_strTitle, "Homecoming \xe9t\xe9");
   EXPECT_EQ(doc().m_strContactInfo, "Band room\r\nEast wing");
-  EXPECT_EQ(doc().m_strDate, "Fall");
   EXPECT_TRUE(doc().IsModified());
 }
 
@@ -193,19 +142,12 @@ class FormationDialogTest : public DialogTest {
     formation = doc().AddFormation(std::move(rect));
     formation->RecalcOutline();
     doc().SetModifiedFlag(false);
+    doc().m_selectedFormations.push_back(formation);
   }
   CFormation* formation = nullptr;
 };
 
-TEST_F(FormationDialogTest, WithoutSelectionTheCommandExplains) {
-  Run("Formation &Properties...");
-  ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages()[0].text, "To use this command, first select one or more formations.");
-  EXPECT_EQ(messages()[0].caption, "Formation Properties");
-}
-
 TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
-  doc().m_selectedFormations.push_back(formation);
   bool stillOpen = false;
   QString help;
   WithModal<FormationPropertiesDialog>([&] { Run("Formation &Properties..."); },
@@ -223,44 +165,36 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
                                          d.okButton()->click();
                                        });
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(help, HelpWindow::PageName(QStringLiteral("The Formation Properties Command")));
-  ASSERT_FALSE(messages().empty());
-  EXPECT_EQ(messages()[0].text, "Number of sides must either be 0, or between 3 and 50.");
-  EXPECT_EQ(messages()[0].caption, "Formation / Prop Properties");
+  EXPECT_EQ(help, PageOf("The Formation Properties Command"));
+  EXPECT_EQ(ui.Shown(),
+            (Shown{{"Number of sides must either be 0, or between 3 and 50.", "Formation / Prop Properties"}}));
   EXPECT_EQ(formation->m_strName, "Opener");
   EXPECT_EQ(formation->m_nStep, 8);
   EXPECT_EQ(formation->m_rcBase.right - formation->m_rcBase.left, 600);  // 300 inches
   EXPECT_EQ(formation->m_logpen.lopnColor, RGB(0, 0, 255));
   EXPECT_EQ(doc().m_nCurrentStep, 8);  // the show goes to the formation's step
-  EXPECT_EQ(doc().m_nLastStep, 8);
   EXPECT_TRUE(doc().m_selectedFormations.empty());
   EXPECT_TRUE(doc().IsModified());
+
+  // Without a selection the command explains instead.
+  Run("Formation &Properties...");
+  EXPECT_EQ(ui.Shown().back(), (std::pair<std::string, std::string>{
+                                   "To use this command, first select one or more formations.", "Formation Properties"}));
 }
 
-TEST_F(FormationDialogTest, ChoosingAnotherKindReplacesTheFormation) {
-  doc().m_selectedFormations.push_back(formation);
-  WithModal<FormationPropertiesDialog>([&] { Run("Formation &Properties..."); },
-                                       [](FormationPropertiesDialog& d) {
-                                         d.shape->button(SHAPE_ELLIPSE)->click();
-                                         d.okButton()->click();
-                                       });
-  ASSERT_EQ(doc().m_formations.size(), 1u);
-  EXPECT_EQ(doc().m_formations.front()->m_nShape, SHAPE_ELLIPSE);
-  EXPECT_EQ(doc().m_formations.front()->m_nOutline, 140);
-}
-
-TEST_F(FormationDialogTest, LineDisablesThePeopleFill) {
-  doc().m_selectedFormations.push_back(formation);
+TEST_F(FormationDialogTest, AnotherKindReplacesTheFormationAndALineHasNoPeopleFill) {
   WithModal<FormationPropertiesDialog>([&] { Run("Formation &Properties..."); },
                                        [](FormationPropertiesDialog& d) {
                                          d.peopleFill->setChecked(true);
                                          d.shape->button(SHAPE_LINE)->click();
                                          EXPECT_FALSE(d.peopleFill->isChecked());
                                          EXPECT_FALSE(d.peopleFill->isEnabled());
-                                         d.reject();
+                                         d.shape->button(SHAPE_ELLIPSE)->click();
+                                         d.okButton()->click();
                                        });
-  EXPECT_EQ(formation->m_nShape, SHAPE_RECTANGLE);
-  EXPECT_FALSE(doc().IsModified());
+  ASSERT_EQ(doc().m_formations.size(), 1u);
+  EXPECT_EQ(doc().m_formations.front()->m_nShape, SHAPE_ELLIPSE);
+  EXPECT_EQ(doc().m_formations.front()->m_nOutline, 140);
 }
 
 }  // namespace

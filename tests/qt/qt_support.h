@@ -7,16 +7,20 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <ostream>
 
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/support/scripted_ui.h"
+#include "dialogs/dialog_support.h"
 #include "view/field_view.h"
 
 // Readable texts in failure messages.
@@ -46,6 +50,30 @@ struct AppFixture : ::testing::Test {
   ScriptedUi ui;
   QSettings settings;
   std::unique_ptr<MainWindow> window;
+};
+
+// The main window with a new show in it, for driving the show's commands and dialogs.
+struct ShowFixture : AppFixture {
+  void SetUp() override {
+    view = window->NewShow();
+    ASSERT_NE(view, nullptr);
+  }
+  CPxDoc& doc() { return view->doc(); }
+  void Run(const char* command) { window->Command(QString::fromLatin1(command))->trigger(); }
+  // The help page a dialog's Help button shows.
+  static QString HelpShownBy(ModelDialog& dialog) {
+    dialog.helpButton()->click();
+    return HelpWindow::Instance().browser()->source().fileName();
+  }
+  static QString PageOf(const char* topic) { return HelpWindow::PageName(QString::fromLatin1(topic)); }
+  // Types into a field as the keyboard would, after emptying it.
+  static void Type(QLineEdit* edit, const QString& text) {
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  using Shown = std::vector<std::pair<std::string, std::string>>;
+
+  FieldView* view = nullptr;
 };
 
 // Runs `open`, which shows a modal dialog, and `act` on that dialog once it is up. The

@@ -2,7 +2,6 @@
 // A show with formations at chosen steps, a fake song player, a timer that only records
 // whether it runs, and a Ui whose Stop stops the clock as the desktop program's does.
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,20 +21,15 @@ class FakeSongPlayer : public SongPlayer {
   bool CanPlaySongs() const override { return canPlay; }
   bool StartSong(const std::string& fileName, int offsetSteps) override {
     starts.emplace_back(fileName, offsetSteps);
-    running = !missing.count(fileName);
-    return running;
+    return running = fileName != missing;
   }
-  void StopSong() override {
-    ++stops;
-    running = false;
-  }
+  void StopSong() override { running = false; }
   bool IsRunning() const override { return running; }
 
   bool canPlay = true;
   bool running = false;
-  std::set<std::string> missing;  // files that cannot be started
+  std::string missing;  // a file that cannot be started
   std::vector<std::pair<std::string, int>> starts;
-  int stops = 0;
 };
 
 class FakeTimer : public AnimationHost {

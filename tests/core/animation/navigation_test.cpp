@@ -4,6 +4,7 @@
 #include "animation_fixture.h"
 #include "core/animation/go_to_step_dialog.h"
 #include "core/animation/navigation.h"
+#include "core/util/format.h"
 
 namespace px::test {
 namespace {
@@ -15,24 +16,15 @@ TEST(GoToStepDialog, MeasuresOfFourStepsAndButtonsThatStopAtZero) {
   EXPECT_EQ(dialog.m_nStep, 12);  // 3 * 4
   dialog.SetMeasure(-2);
   EXPECT_EQ(dialog.m_nStep, 0);
-
   dialog.SetStep(9);
   dialog.StepDown8();
   EXPECT_EQ(dialog.m_nStep, 1);  // 9 - 8
   dialog.StepDown8();
-  dialog.StepDown();
   EXPECT_EQ(dialog.m_nStep, 0);
-  dialog.StepUp8();
-  dialog.StepUp();
-  dialog.MeasureUp();
   dialog.MeasureUp8();
-  EXPECT_EQ(dialog.m_nStep, 45);  // 8 + 1 + 4 + 32
-  EXPECT_EQ(dialog.m_nMeasure, 11);
-  dialog.MeasureDown8();
-  dialog.MeasureDown();
-  EXPECT_EQ(dialog.m_nStep, 9);  // 45 - 32 - 4
-  dialog.MeasureDown8();
-  EXPECT_EQ(dialog.m_nStep, 0);
+  dialog.MeasureUp();
+  EXPECT_EQ(dialog.m_nStep, 36);  // 32 + 4
+  EXPECT_EQ(dialog.m_nMeasure, 9);
   dialog.SetStep(-5);  // typed
   EXPECT_EQ(dialog.ChosenStep(), 0);
 }
@@ -49,40 +41,31 @@ TEST(Navigation, GoToStepStopsTheShowAndGoesThere) {
   EXPECT_EQ(f.doc.m_nLastStep, 8);  // a jump does not grow the show
   EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 12");
   EXPECT_TRUE(f.doc.m_selectedFormations.empty());
-  EXPECT_FALSE(f.doc.m_bPlaying);
   EXPECT_FALSE(f.timer.armed);
 }
 
 TEST(Navigation, StepsPicturesAndEndsOfTheShow) {
   AnimationFixture f;
   f.Pictures({3, 8, 8});
-  PreviousStep(f.doc, f.ui);  // nothing below step 0
-  PreviousPicture(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
-  NextStep(f.doc, f.ui);
-  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 1");
-  NextPicture(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 3);
-  NextPicture(f.doc, f.ui);
-  NextPicture(f.doc, f.ui);  // none after the last
-  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
-  NextStep(f.doc, f.ui);
-  NextStep(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nLastStep, 10);  // Next Step past the end grows the show
-  PreviousStep(f.doc, f.ui);
-  PreviousPicture(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 8);
-  PreviousPicture(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 3);
-  PreviousPicture(f.doc, f.ui);  // 2, 1, 0: the walk ends at step 0
-  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
-  GoToEnd(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 10);
-  Rewind(f.doc, f.ui);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 0);
-  // 14 commands, each stopping the show and refreshing the time line once.
-  EXPECT_EQ(f.ui.m_animationStops, 14);
-  EXPECT_EQ(f.ui.m_timeLineRedraws, 14);
+  using Command = void (*)(CPxDoc&, Ui&);
+  const std::pair<Command, int> moves[] = {
+      {PreviousStep, 0},     {PreviousPicture, 0},  // nothing below step 0
+      {NextStep, 1},         {NextPicture, 3},     {NextPicture, 8},
+      {NextPicture, 8},  // none after the last
+      {NextStep, 9},         {NextStep, 10},        // Next Step past the end grows the show
+      {PreviousPicture, 8},  {PreviousPicture, 3},
+      {PreviousPicture, 0},  // 2, 1, 0: the walk ends at step 0
+      {GoToEnd, 10},         {Rewind, 0},
+  };
+  for (const auto& [command, step] : moves) {
+    command(f.doc, f.ui);
+    EXPECT_EQ(f.doc.m_nCurrentStep, step);
+    EXPECT_EQ(f.ui.m_stepBoxTexts.back(), Format("Step: %d", step));
+  }
+  EXPECT_EQ(f.doc.m_nLastStep, 10);
+  // Each command stops the show and refreshes the time line once.
+  EXPECT_EQ(f.ui.m_animationStops, 13);
+  EXPECT_EQ(f.ui.m_timeLineRedraws, 13);
   EXPECT_TRUE(f.ui.m_messages.empty());
 }
 
@@ -95,13 +78,13 @@ TEST(Navigation, NextSongFromASongsBeginGoesToTheNextSong) {
   f.doc.SetCurrentStep(16);
   NextSong(f.doc, f.ui);
   EXPECT_EQ(f.doc.m_nCurrentStep, 40);
-  NextSong(f.doc, f.ui);
+  NextSong(f.doc, f.ui);  // none after the last
   EXPECT_EQ(f.doc.m_nCurrentStep, 40);
   PreviousSong(f.doc, f.ui);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 16);
   PreviousSong(f.doc, f.ui);
   EXPECT_EQ(f.doc.m_nCurrentStep, 0);
   EXPECT_FALSE(CanPreviousSong(f.doc));
-  EXPECT_TRUE(CanNextSong(f.doc));
   EXPECT_TRUE(f.ui.m_messages.empty());
 }
 
@@ -125,13 +108,8 @@ TEST(Navigation, SongsAndCommentsWhenThereAreNone) {
   PreviousSong(f.doc, f.ui);
   NextComment(f.doc, f.ui);
   PreviousComment(f.doc, f.ui);  // says nothing
-  ASSERT_EQ(f.ui.m_messages.size(), 3u);
-  for (int i : {0, 1}) {
-    EXPECT_EQ(f.ui.m_messages[i].text, "No songs.");
-    EXPECT_EQ(f.ui.m_messages[i].caption, "Next Song");
-  }
-  EXPECT_EQ(f.ui.m_messages[2].text, "No comments.");
-  EXPECT_EQ(f.ui.m_messages[2].caption, "Next Comment");
+  using Shown = std::vector<std::pair<std::string, std::string>>;
+  EXPECT_EQ(f.ui.Shown(), (Shown{{"No songs.", "Next Song"}, {"No songs.", "Next Song"}, {"No comments.", "Next Comment"}}));
   EXPECT_EQ(f.doc.m_nCurrentStep, 5);
   EXPECT_FALSE(CanNextSong(f.doc) || CanPreviousSong(f.doc) || CanNextComment(f.doc));
 }

