@@ -26,6 +26,23 @@ TEST(ReadVersions, EveryFileVersionReadsItsOwnRows) {
   }
 }
 
+// The newest rows of each version are read from that version on, not one version later
+// (the reader ignores what follows its last field, so only their values can tell).
+TEST(ReadVersions, EachVersionReadsItsNewestRow) {
+  for (std::uint16_t v = 1; v <= 12; ++v) {
+    SCOPED_TRACE(v);
+    const auto doc = Load({.version = v, .unusualNewRows = true});
+    EXPECT_EQ(doc->m_nPeopleTextSize, v >= 2 ? 77 : 50);
+    EXPECT_EQ(doc->m_bHorizontal8, v >= 4 ? 0 : 1);
+    EXPECT_EQ(doc->m_crPersonFill, v >= 6 ? 0x010203u : 0xFFFFFFu);
+    EXPECT_EQ(doc->m_dHash1, v >= 9 ? 1000.0 : 1260.0);
+    EXPECT_EQ(doc->m_nFieldType, v >= 9 ? 3 : 0);
+    EXPECT_EQ(doc->m_bShowHash1, v >= 10 ? 0 : 1);
+    EXPECT_EQ(doc->m_bBoldLines, v >= 11 ? 1 : 0);
+    EXPECT_EQ(doc->m_bCenterHorizontal, v >= 12 ? 1 : 0);
+  }
+}
+
 // Rows a version lacks take their old defaults; before version 9 the line colours derive
 // from the one line colour and the 4- and 1-step vertical lines are off.
 TEST(ReadVersions, MissingRowsTakeTheirOldDefaults) {

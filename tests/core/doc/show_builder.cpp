@@ -41,25 +41,26 @@ Bytes ShowBytes(const DocLayout& d) {
   for (const auto& s : d.songs) b.Str(s);
   for (int i = 0; i < 8; ++i) b.Byte(0);            // row 57: bitmap files
   b.Word(0);                                        // row 58: MIDI device
-  if (v >= 2) b.Word(50);                           // row 59
+  const bool odd = d.unusualNewRows;
+  if (v >= 2) b.Word(odd ? 77 : 50);                // row 59
   if (v >= 3) b.Word(36).Word(36);                  // row 60
-  if (v >= 4) b.Word(1);                            // row 61
+  if (v >= 4) b.Word(odd ? 0 : 1);                  // row 61
   if (v >= 5) {                                     // row 62; the title is the last string
     for (int i = 0; i < 7; ++i) b.Byte(0);
     b.Str(d.title);
   }
-  if (v >= 6) b.Dword(0xFFFFFF);                    // row 63
+  if (v >= 6) b.Dword(odd ? 0x010203 : 0xFFFFFF);   // row 63
   if (v >= 7) b.Word(static_cast<std::uint16_t>(d.vertical1));  // row 64
   if (v >= 8) b.Double(d.fieldWidth).Double(d.fieldHeight);     // row 65
   if (v >= 9) {
-    b.Double(1260.0).Double(2520.0);                // row 66
+    b.Double(odd ? 1000.0 : 1260.0).Double(2520.0);  // row 66
     for (int i = 0; i < 8; ++i) b.Word(0);          // rows 67, 68
     b.Dword(0x414141).Dword(0x828282).Dword(0xC8C8C8).Dword(0);  // row 69
-    b.Word(0);                                      // row 70
+    b.Word(odd ? 3 : 0);                            // row 70
   }
-  if (v >= 10) b.Word(1).Word(1);                   // row 71
-  if (v >= 11) b.Word(0);                           // row 72
-  if (v >= 12) b.Word(0);                           // row 73
+  if (v >= 10) b.Word(odd ? 0 : 1).Word(1);         // row 71
+  if (v >= 11) b.Word(odd ? 1 : 0);                 // row 72
+  if (v >= 12) b.Word(odd ? 1 : 0);                 // row 73
   return b;
 }
 

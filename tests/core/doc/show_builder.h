@@ -29,6 +29,8 @@ struct DocLayout {
   std::vector<std::string> comments{}, songs{};
   Bytes formations = Bytes().Word(0);  // the list with its count
   Bytes people = Bytes().Word(0);
+  // Rows 59 to 73 (added by versions 2 to 12) hold values unlike their defaults.
+  bool unusualNewRows = false;
 };
 Bytes ShowBytes(const DocLayout& d);
 
