@@ -109,9 +109,13 @@ void MainWindow::ToggleTimeLine() {
   } else {
     delete open.timeLine.data();
     open.timeLine = new TimeLineWindow(view->doc(), this);
-    connect(open.timeLine, &QObject::destroyed, this, [this] {
-      if (m_mdi) UpdateCommandStates();
-    });
+    // Queued: while the window is being destroyed its pointer still reads as set.
+    connect(
+        open.timeLine, &QObject::destroyed, this,
+        [this] {
+          if (m_mdi) UpdateCommandStates();
+        },
+        Qt::QueuedConnection);
     open.timeLine->show();
   }
   UpdateCommandStates();

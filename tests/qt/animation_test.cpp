@@ -206,6 +206,7 @@ TEST_F(AnimationTest, TimeLineOfAnUntitledShowGoesWithItsShow) {
   // Closed by its own close button: the command is no longer checked.
   timeLine->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::sendPostedEvents();  // the menu follows once the window is gone
   EXPECT_FALSE(timeLine);
   EXPECT_FALSE(Command("Time Line...")->isChecked());
 
