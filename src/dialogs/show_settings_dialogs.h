@@ -6,7 +6,7 @@
 
 #include "core/draw/set_bitmaps.h"
 #include "dialogs/dialog_support.h"
-#include "dialogs/show_settings_models.h"
+#include "core/doc/document_info.h"
 
 namespace px {
 

@@ -1,4 +1,4 @@
-#include "dialogs/show_settings_models.h"
+#include "core/doc/document_info.h"
 
 namespace px {
 namespace {
