@@ -1,10 +1,9 @@
 // pyxaro-cli play on shows written by the test.
 #include <gtest/gtest.h>
 
-#include "animation_fixture.h"
+#include "core/support/shows.h"
 #include "core/doc/show_file.h"
-#include "core/support/cli_runner.h"
-#include "core/temp_dir.h"
+#include "core/support/files.h"
 
 namespace px::test {
 namespace {
@@ -24,15 +23,15 @@ TEST(PlayCli, PrintsTheStepAfterEachTick) {
   TempDir dir("play_cli");
   const std::string show = WriteShow(dir, "stop.sho", {0, 8}, false);
   // Without a count it plays until the show stops: 9 is past the last picture at 8.
-  const auto toEnd = testing::RunPyxaroCli("play " + show + " --from 6");
+  const auto toEnd = test::RunPyxaroCli("play " + show + " --from 6");
   EXPECT_EQ(toEnd.status, 0);
   EXPECT_EQ(toEnd.out, "7\n8\n9\n9\n");
   const std::string loop = WriteShow(dir, "loop.sho", {0, 20}, true);
-  EXPECT_EQ(testing::RunPyxaroCli("play " + loop + " --from 28 --ticks 4").out, "29\n30\n0\n1\n");
+  EXPECT_EQ(test::RunPyxaroCli("play " + loop + " --from 28 --ticks 4").out, "29\n30\n0\n1\n");
 
   for (const char* bad : {" --ticks -1", " --from x", " --speed 3"})
-    EXPECT_EQ(testing::RunPyxaroCli("play " + show + bad).status, 2) << bad;
-  EXPECT_EQ(testing::RunPyxaroCli("play " + (dir / "missing.sho")).status, 1);
+    EXPECT_EQ(test::RunPyxaroCli("play " + show + bad).status, 2) << bad;
+  EXPECT_EQ(test::RunPyxaroCli("play " + (dir / "missing.sho")).status, 1);
 }
 
 }  // namespace

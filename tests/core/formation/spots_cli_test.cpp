@@ -4,9 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core/doc/show_file.h"
-#include "core/support/cli_runner.h"
-#include "core/temp_dir.h"
-#include "formation_fixtures.h"
+#include "core/support/files.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
@@ -25,7 +24,7 @@ TEST(SpotsCommand, PrintsOutlineAndSpotsPerFormation) {
     test::AddRectShape(doc, SHAPE_RECTANGLE, CRect{0, 0, 400, 200});
     ASSERT_TRUE(WriteShowFile(path, doc).ok);
   }
-  testing::CliOutput run = testing::RunPyxaroCli("spots " + path);
+  test::CliOutput run = test::RunPyxaroCli("spots " + path);
   EXPECT_EQ(run.status, 0);
   const json all = json::parse(run.out);
   ASSERT_EQ(all.size(), 2u);
@@ -41,15 +40,15 @@ TEST(SpotsCommand, PrintsOutlineAndSpotsPerFormation) {
   EXPECT_EQ(line["slots"][2]["spot"], json::parse("[900, 190]"));
   EXPECT_EQ(all[1]["slots"].size(), 0u);
 
-  run = testing::RunPyxaroCli("spots " + path + " --step 8");
+  run = test::RunPyxaroCli("spots " + path + " --step 8");
   const json at8 = json::parse(run.out);
   ASSERT_EQ(at8.size(), 1u);
   EXPECT_EQ(at8[0]["kind"], "Rectangle");
-  EXPECT_NE(testing::RunPyxaroCli("spots " + path + " --step x").status, 0);
+  EXPECT_NE(test::RunPyxaroCli("spots " + path + " --step x").status, 0);
 
   // Every formation of the demo, of every kind, is listed.
   const std::string demo = PYXARO_SOURCE_DIR "/examples/demo.sho";
-  run = testing::RunPyxaroCli("spots " + demo);
+  run = test::RunPyxaroCli("spots " + demo);
   EXPECT_EQ(run.status, 0);
   CPxDoc doc;
   ASSERT_TRUE(ReadShowFile(demo, doc).ok);

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "core/doc/show_file.h"
-#include "people_fixture.h"
-#include "core/support/cli_runner.h"
+#include "core/support/shows.h"
+#include "core/support/files.h"
 
 namespace px {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // stands at (3000,3000) at step 4.
 std::string WriteShow() {
   const std::string path = (std::filesystem::temp_directory_path() / "positions_cli_test.sho").string();
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPerson* one = show.Person(1);
   CPerson* two = show.Person(2);
   show.Put(one, show.Formation(0, SHAPE_LINE, CRect{1000, 1000, 2000, 1000}), {1000, 1000});
@@ -27,7 +27,7 @@ std::string WriteShow() {
 
 TEST(PositionsCli, JsonAndCsvInAscendingSteps) {
   const std::string path = WriteShow();
-  const auto json = testing::RunPyxaroCli("positions " + path);
+  const auto json = test::RunPyxaroCli("positions " + path);
   EXPECT_EQ(json.status, 0);
   // 400 in 4 steps: 100 a step.
   EXPECT_EQ(json.out,
@@ -35,12 +35,12 @@ TEST(PositionsCli, JsonAndCsvInAscendingSteps) {
             "{\"id\":1,\"positions\":[[1000,1000],[1100,1000],[1200,1000],[1300,1000],[1400,1000]]},"
             "{\"id\":2,\"positions\":[[-999,-999],[-999,-999],[-999,-999],[-999,-999],[3000,3000]]}]}\n");
 
-  const auto csv = testing::RunPyxaroCli("positions " + path + " --from 3 --to 4 --csv");
+  const auto csv = test::RunPyxaroCli("positions " + path + " --from 3 --to 4 --csv");
   EXPECT_EQ(csv.status, 0);
   EXPECT_EQ(csv.out, "3,1,1300,1000\n3,2,-999,-999\n4,1,1400,1000\n4,2,3000,3000\n");
 
-  EXPECT_EQ(testing::RunPyxaroCli("positions " + path + " --from 3 --to 2").status, 2);
-  EXPECT_EQ(testing::RunPyxaroCli("positions " + path + ".missing").status, 1);
+  EXPECT_EQ(test::RunPyxaroCli("positions " + path + " --from 3 --to 2").status, 2);
+  EXPECT_EQ(test::RunPyxaroCli("positions " + path + ".missing").status, 1);
   std::filesystem::remove(path);
 }
 

@@ -5,13 +5,13 @@
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
-#include "core/support/cli_runner.h"
+#include "core/support/files.h"
 
 namespace px {
 namespace {
 
-using CliRun = testing::CliOutput;
-const auto RunCli = testing::RunPyxaroCli;
+using CliRun = test::CliOutput;
+const auto RunCli = test::RunPyxaroCli;
 
 TEST(StepsCli, DescribePrintsTheTextAsItIs) {
   const CliRun run = RunCli("describe 2000 3000");
