@@ -53,19 +53,22 @@ inline void WriteAll(const std::string& path, const std::vector<char>& bytes) {
 }
 
 struct CliOutput {
-  std::string out;
+  std::string out, err;
   int status = -1;
 };
 
-// Runs pyxaro-cli with `args`; its standard error is dropped.
+// Runs pyxaro-cli with `args` (a shell command line) and collects what it prints.
 inline CliOutput RunPyxaroCli(const std::string& args) {
   CliOutput run;
-  FILE* pipe = popen((std::string(PYXARO_CLI) + " " + args + " 2>/dev/null").c_str(), "r");
+  const TempDir dir("cli_err");
+  FILE* pipe = popen((std::string(PYXARO_CLI) + " " + args + " 2>" + (dir / "err")).c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
   for (size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
   const int raw = pclose(pipe);
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  const std::vector<char> err = ReadAll(dir / "err");
+  run.err.assign(err.begin(), err.end());
   return run;
 }
 
