@@ -149,7 +149,7 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
                                        [&](FormationPropertiesDialog& d) {
                                          help = HelpShownBy(d);
                                          EXPECT_EQ(d.width->text(), QStringLiteral("500"));  // 1000 units
-                                         d.name->setText(QStringLiteral("Opener"));
+                                         d.name->setText(QStringLiteral("Op\u00e9ner"));
                                          d.countPlus8->click();
                                          d.sides->setText(QStringLiteral("60"));
                                          d.okButton()->click();
@@ -163,7 +163,7 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
   EXPECT_EQ(help, PageOf("The Formation Properties Command"));
   EXPECT_EQ(ui.Shown(),
             (Shown{{"Number of sides must either be 0, or between 3 and 50.", "Formation / Prop Properties"}}));
-  EXPECT_EQ(formation->m_strName, "Opener");
+  EXPECT_EQ(formation->m_strName, "Op\xe9ner");  // kept as Windows-1252
   EXPECT_EQ(formation->m_nStep, 8);
   EXPECT_EQ(formation->m_rcBase.right - formation->m_rcBase.left, 600);  // 300 inches
   EXPECT_EQ(formation->m_logpen.lopnColor, RGB(0, 0, 255));
