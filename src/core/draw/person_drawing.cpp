@@ -85,13 +85,7 @@ Font LabelFont(const ShowSettings& doc) { return Font{"Arial", doc.m_nPeopleText
 std::string PersonLabel(CPerson& person) {
   const ShowContext* doc = person.m_pDocument;
   if (!doc || !(doc->m_bShowStepSize || doc->m_bShowMarchMode)) return {};
-  // Measuring a follow approach moves the person; the drawing keeps it where it stands.
-  const CPoint position = person.m_ptPosition;
-  const CRect rect = person.m_rcBase;
-  std::string label = person.GetMarchLabel();
-  person.m_ptPosition = position;
-  person.m_rcBase = rect;
-  return label;
+  return person.GetMarchLabel();
 }
 
 void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const DrawView* view, int index) {
@@ -155,9 +149,6 @@ void DrawPaths(Painter& painter, CPxDoc& doc) {
   for (const auto& owned : doc.m_people) {
     CPerson& person = *owned;
     if (IsAbsent(person)) continue;
-    // Asking for other steps moves the person's current position; put it back afterwards.
-    const CPoint savedPosition = person.m_ptPosition;
-    const CRect savedRect = person.m_rcBase;
     painter.SetPen(Pen{PenStyle::Dot, 1, mono ? kBlack : person.m_logpen.lopnColor});
     std::vector<CPoint>& path = painter.Points();
     auto flush = [&] {
@@ -173,8 +164,6 @@ void DrawPaths(Painter& painter, CPxDoc& doc) {
       }
     }
     flush();
-    person.m_ptPosition = savedPosition;
-    person.m_rcBase = savedRect;
   }
 }
 

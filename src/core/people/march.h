@@ -1,20 +1,12 @@
 #pragma once
-// The march modes: how a person gets from the previous place to the next one. Only the
-// marching code includes this; the rest of the program asks CPerson::GetPosition.
+// The march modes: how a person gets from the previous place to the next one. Positions are
+// worked out a leg at a time (every step between two places at once); the show's motion
+// engine keeps them, and the rest of the program asks CPerson::GetPosition.
+#include <vector>
+
 #include "core/people/person.h"
 
 namespace px::march {
-
-// One approach: the person marches from place `from` (P) to place `to` (N), whose march
-// settings apply; `elapsed` of `total` marching steps are done (0 < elapsed < total).
-struct Leg {
-  CPerson& person;
-  CPlace& from;
-  CPlace& to;
-  int step;
-  int elapsed;
-  int total;
-};
 
 // The cached spot of a place, computed on first use with the formation's own skew.
 CPoint SpotOf(CPlace& place);
@@ -29,20 +21,85 @@ CPoint SpotUnrotated(CFormation& formation, int slot);
 // a + (b - a) * elapsed / total on each axis, with the MulDiv rounding.
 CPoint Lerp(CPoint a, CPoint b, int elapsed, int total);
 
-// Rotates p about centre with the formation transform's rounding (skew 0).
-CPoint RotateAbout(CPoint p, CPoint centre, double angle);
+// Rotates p about centre with the formation transform's rounding (skew 0), given the
+// angle's cosine and sine.
+CPoint RotateAbout(CPoint p, CPoint centre, double cos, double sin);
 
 // The point at distance d along a polyline of `count` points whose segment i (ending at
 // point i) has length segLen[i] and running length cumLen[i] (cumLen[0] = 0).
 CPoint PointAlongPath(const CPoint* points, const double* segLen, const double* cumLen, int count, double d);
 
-// The modes.
-CPoint Float(const Leg& leg);
-CPoint FloatFlex(const Leg& leg);
-CPoint Follow(const Leg& leg);
-CPoint Pivot(const Leg& leg);
-CPoint CornerMarch(const Leg& leg, bool xFirst);
-CPoint ArcChange(const Leg& leg);
-CPoint Skew(const Leg& leg);
+// One approach: from place P to place N, whose march settings apply.
+struct Approach {
+  CPlace& from;
+  CPlace& to;
+  int begin;  // P's formation step
+  int total;  // marching steps, at least 1
+  Approach(CPlace& from, CPlace& to);
+  int Elapsed(int step) const { return step - begin - to.m_nWaitBefore; }
+  bool Marching(int step) const { return Elapsed(step) > 0 && Elapsed(step) < total; }
+};
+
+// Positions at steps first..last of an approach (out[0] is `first`) for the modes a person
+// marches alone; the steps before and after the march hold P's and N's spots.
+void MarchAlone(const Approach& a, int first, int last, CPoint* out);
+// The modes, over marching steps first..last only.
+void PivotSteps(const Approach& a, int first, int last, CPoint* out);
+void CornerSteps(const Approach& a, int first, int last, CPoint* out, bool xFirst);
+void ArcSteps(const Approach& a, int first, int last, CPoint* out);
+void SkewSteps(const Approach& a, int first, int last, CPoint* out);
+
+// Follow: the group marching from P's formation to N's in one file. Built once per leg; every
+// member then walks its own part of the group's path.
+struct FollowGroup {
+  std::vector<CPerson*> people;  // in marching order, leader first
+  std::vector<CPlace*> from, to;
+  std::vector<CPoint> fromSpot, toSpot;
+  std::vector<double> fromSeg, toSeg;  // from the previous spot of the same list
+  double bridge = 0.0;                  // from the last old spot to the first new one
+  double wrap = 0.0;                    // from the last old spot round to the first
+  bool sameShape = false;
+  CPlace* anchor = nullptr;  // the place that leads (or tails) the group
+  // The member's index, or -1 when it is not in the group.
+  int IndexOf(const CPerson& person) const;
+};
+// The group that `person`, marching from `from` to `to`, belongs to (empty when it has none).
+FollowGroup CollectFollowGroup(const CPerson& person, CPlace& from, CPlace& to);
+// Member k's positions at steps first..last of its approach `a`.
+void FollowSteps(const FollowGroup& g, size_t k, const Approach& a, int first, int last, CPoint* out);
+// The length of member k's path on its approach `a`.
+double FollowPathLength(const FollowGroup& g, size_t k, const Approach& a);
+// Stores the anchor flags the group's order was decided with: only its leader keeps one.
+void StoreFollowLeader(const FollowGroup& g);
+
+// Float with Flex: everyone floating from P's formation to N's moves as one group.
+struct FlexGroup {
+  std::vector<CPerson*> people;  // in N's slot order
+  std::vector<CPlace*> from, to;
+  int pivot = 0;
+  int spacing = 0;
+};
+FlexGroup CollectFlexGroup(CPlace& from, CPlace& to);
+// The group's points at steps begin + 1 .. last of approach `a`, a row of members per step.
+std::vector<CPoint> FlexRows(const FlexGroup& g, const Approach& a, int last);
+
+// The steps answered together with `step`: a place's step, or the steps after a place up to
+// and including the next place's step, or the steps before the first place or after the last.
+struct Segment {
+  int first = 0;
+  int last = 0;              // STEP_END when open-ended
+  CPlace* from = nullptr;    // the last place before the segment (P)
+  CPlace* to = nullptr;      // the first place after it (N); null past the last place
+  CPlace* arrival = nullptr;  // the place whose spot holds at `last`, when `last` is a place's step
+};
+Segment SegmentAt(const CPerson& person, int step);
+
+// The motion of a segment without the person's step instructions, out[0] being `first`;
+// group modes march as if alone (Follow still walks its group's path).
+void MarchSegment(const CPerson& person, const Segment& seg, int first, int last, CPoint* out);
+
+// Turns the motion of a segment into positions: the person's step instructions overlay it, and
+// anything off the field becomes POSITION_NONE. `motion` holds steps first..last.
+void FinishSegment(const CPerson& person, const Segment& seg, int first, int last, CPoint* motion);
 
 }  // namespace px::march

@@ -1,4 +1,4 @@
-// Geometry shared by the march modes: turns, rotation and walking along a polyline.
+// Geometry shared by the march modes: rotation and walking along a polyline.
 #include <cmath>
 
 #include "core/people/march.h"
@@ -17,43 +17,9 @@ int RoundRotated(double value) {
 
 }  // namespace
 
-namespace {
-
-// A gate turn turns a whole section by the same angles at each step (the old rotation and
-// the turn so far), so the last two angles' cosines and sines are kept.
-struct TurnTrig {
-  double angle[2] = {0.0, 0.0};
-  double cos[2] = {1.0, 1.0};
-  double sin[2] = {0.0, 0.0};
-  int older = 0;
-
-  void Of(double a, double& c, double& s) {
-    for (int i = 0; i < 2; ++i) {
-      if (angle[i] == a) {
-        c = cos[i];
-        s = sin[i];
-        return;
-      }
-    }
-    c = std::cos(a);
-    s = std::sin(a);
-    angle[older] = a;
-    cos[older] = c;
-    sin[older] = s;
-    older = 1 - older;
-  }
-};
-
-}  // namespace
-
-CPoint RotateAbout(CPoint p, CPoint centre, double angle) {
-  if (angle == 0.0) return p;
+CPoint RotateAbout(CPoint p, CPoint centre, double c, double s) {
   const double dx = p.x - centre.x;
   const double dy = p.y - centre.y;
-  thread_local TurnTrig trig;
-  double c = 0.0;
-  double s = 0.0;
-  trig.Of(angle, c, s);
   return CPoint{centre.x + RoundRotated(c * dx - s * dy), centre.y + RoundRotated(s * dx + c * dy)};
 }
 
