@@ -1,6 +1,7 @@
 // Every person's position at every step of a synthetic show: 500 people in 10 sections of
-// 50, a new picture every 16 steps up to step 4992, and the sections cycling through Float,
-// gate turns, X-Y, Y-X, Follow and Float with Flex, some with waits.
+// 50 (1,000 in 20 for the growth check), a new picture every 16 steps up to step 4992, and
+// the sections cycling through Float, gate turns, X-Y, Y-X, Follow and Float with Flex, some
+// with waits.
 //
 //   build/bench_positions --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
@@ -45,17 +46,18 @@ CFormation* AddShape(CPxDoc& doc, int step, int kind, CPoint centre, int w, int 
 }
 
 // `approach` is an index into kApproaches, or kMixed.
-std::unique_ptr<CPxDoc> BuildShow(int approach) {
+std::unique_ptr<CPxDoc> BuildShow(int approach, int sections) {
   auto doc = std::make_unique<CPxDoc>();
   std::vector<CPerson*> people;
-  for (int i = 0; i < kSections * kPerSection; ++i) {
+  for (int i = 0; i < sections * kPerSection; ++i) {
     auto person = std::make_unique<CPerson>();
     person->m_nNumber = i + 1;
     people.push_back(doc->AddPerson(std::move(person)));
   }
   constexpr int kKinds[] = {SHAPE_LINE, SHAPE_ELLIPSE, SHAPE_RECTANGLE, SHAPE_ARC};
-  for (int s = 0; s < kSections; ++s) {
-    const CPoint home{900 + (s % 5) * 1700, 1200 + (s / 5) * 2500};
+  for (int s = 0; s < sections; ++s) {
+    // Sections beyond the first ten stand a little lower over them.
+    const CPoint home{900 + (s % 5) * 1700, 1200 + (s / 5 % 2) * 2500 + s / 10 * 600};
     double rotation = 0.0;
     for (int k = 0; k * kPictureEvery < kSteps; ++k) {
       const Approach a = kApproaches[approach == kMixed ? (k + 2 * s) % kApproachCount : approach];
@@ -79,10 +81,10 @@ std::unique_ptr<CPxDoc> BuildShow(int approach) {
   return doc;
 }
 
-CPxDoc& Show(int approach) {
-  static std::map<int, std::unique_ptr<CPxDoc>> shows;
-  auto& doc = shows[approach];
-  if (!doc) doc = BuildShow(approach);
+CPxDoc& Show(int approach, int sections = kSections) {
+  static std::map<std::pair<int, int>, std::unique_ptr<CPxDoc>> shows;
+  auto& doc = shows[{approach, sections}];
+  if (!doc) doc = BuildShow(approach, sections);
   return *doc;
 }
 
@@ -91,8 +93,8 @@ void EmptyCaches(CPxDoc& doc) {
 }
 
 // The whole table, from empty caches (spots, positions and follow paths all recomputed).
-void ColdTable(benchmark::State& state, int approach) {
-  CPxDoc& doc = Show(approach);
+void ColdTable(benchmark::State& state, int approach, int sections = kSections) {
+  CPxDoc& doc = Show(approach, sections);
   for (auto _ : state) {
     state.PauseTiming();
     EmptyCaches(doc);
@@ -105,6 +107,10 @@ void ColdTable(benchmark::State& state, int approach) {
 
 void BM_ColdTableMixed(benchmark::State& state) { ColdTable(state, kMixed); }
 BENCHMARK(BM_ColdTableMixed)->Unit(benchmark::kMillisecond);
+
+// Twice the people: the cost should about double, not more.
+void BM_ColdTableMixed1000(benchmark::State& state) { ColdTable(state, kMixed, 2 * kSections); }
+BENCHMARK(BM_ColdTableMixed1000)->Unit(benchmark::kMillisecond);
 
 // The same show with every approach in one mode, to see which mode costs what.
 void BM_ColdTableOneMode(benchmark::State& state) {

@@ -39,10 +39,13 @@ void MotionEngine::Relayout() {
   m_table = std::move(table);
   m_columns = columns;
   m_steps = steps;
+  m_lastStep = m_show.m_nLastStep;
   m_owners = std::move(kept);
 }
 
 void MotionEngine::FitSteps() {
+  if (m_show.m_nLastStep == m_lastStep) return;
+  m_lastStep = m_show.m_nLastStep;
   const int wanted = std::max(m_show.m_nLastStep, 0) + 1;
   const int steps = std::min(wanted, static_cast<int>(kMaxCells / std::max<size_t>(m_columns, 1)));
   if (steps == m_steps) return;
@@ -51,7 +54,7 @@ void MotionEngine::FitSteps() {
   m_steps = steps;
 }
 
-CPoint MotionEngine::PositionOf(const CPerson& person, int step) {
+CPoint MotionEngine::WorkOut(const CPerson& person, int step) {
   const int row = RowOf(person);
   FitSteps();
   if (step < 0 || step >= m_steps) {

@@ -17,7 +17,16 @@ class MotionEngine {
   MotionEngine& operator=(const MotionEngine&) = delete;
 
   // Where `person` stands at `step` (POSITION_NONE when nowhere on the field).
-  CPoint PositionOf(const CPerson& person, int step);
+  CPoint PositionOf(const CPerson& person, int step) {
+    const CPerson::MotionRow& r = person.m_motionRow;
+    // The common case, a position already worked out, without a call.
+    if (r.table == this && step >= 0 && step < m_steps && m_show.m_nLastStep == m_lastStep &&
+        static_cast<size_t>(r.row) < m_owners.size() && m_owners[static_cast<size_t>(r.row)] == &person) {
+      const CPoint p = Cell(step, r.row);
+      if (p.x != kUnset) return p;
+    }
+    return WorkOut(person, step);
+  }
   // The person's positions at steps from..to must be worked out again.
   void Forget(const CPerson& person, int from, int to);
   // Every position must be worked out again.
@@ -37,6 +46,7 @@ class MotionEngine {
   // More cells than this (a damaged file claiming a huge show) are worked out on every ask.
   static constexpr size_t kMaxCells = size_t{1} << 24;
 
+  CPoint WorkOut(const CPerson& person, int step);
   CPoint& Cell(int step, int row) { return m_table[static_cast<size_t>(step) * m_columns + static_cast<size_t>(row)]; }
   int RowOf(const CPerson& person);
   void Relayout();
@@ -57,6 +67,7 @@ class MotionEngine {
   std::vector<CPoint> m_table;  // step by step, a row of members each
   size_t m_columns = 0;
   int m_steps = 0;
+  int m_lastStep = -1;  // the show's last step the table was sized for
   std::vector<const CPerson*> m_owners;  // the person of each column
   std::vector<CPoint> m_motion;          // the leg being worked out
 };

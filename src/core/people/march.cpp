@@ -58,7 +58,9 @@ void MarchAlone(const Approach& a, int first, int last, CPoint* out) {
       case MARCH_FOLLOW: {  // only someone missing from its own Follow group is alone
         const CPoint p = SpotOf(a.from);
         const CPoint n = SpotOf(a.to);
-        for (int t = s; t <= runLast; ++t) run[t - s] = Lerp(p, n, a.Elapsed(t), a.total);
+        MulDivRun x(n.x - p.x, a.Elapsed(s), a.total);
+        MulDivRun y(n.y - p.y, a.Elapsed(s), a.total);
+        for (int t = s; t <= runLast; ++t, x.Next(), y.Next()) run[t - s] = CPoint{p.x + x.Value(), p.y + y.Value()};
         break;
       }
       case MARCH_PIVOT: PivotSteps(a, s, runLast, run); break;
@@ -77,6 +79,7 @@ Segment SegmentAt(const CPerson& person, int step) {
   const auto& places = person.m_places;
   const size_t count = places.size();
   const size_t lo = person.FirstPlaceIndexAtOrAfter(step);
+  person.m_nPlaceHint = lo;  // legs are mostly asked one after the other
   const bool atPlace = lo < count && places[lo]->m_nStep == step;
   if (lo == 0) {
     if (atPlace) {  // the first place
@@ -153,13 +156,12 @@ void FinishSegment(const CPerson& person, const Segment& seg, int first, int las
 
 }  // namespace march
 
-CPoint CPerson::GetPosition(int step, CFormation* formation, int slot) const {
+CPoint CPerson::PositionAlone(int step, CFormation* formation, int slot) const {
   if (formation) {
     if (slot >= 0 && slot < formation->m_nPlaces && formation->m_ppPlaces[static_cast<size_t>(slot)])
       return march::SpotOf(*formation->m_ppPlaces[static_cast<size_t>(slot)]);
     return formation->GetSpot(slot, 0.0, 0.0, formation->m_dSkew);
   }
-  if (m_pDocument) return m_pDocument->PositionOf(*this, step);
   // A person outside a show marches alone.
   const march::Segment seg = march::SegmentAt(*this, step);
   CPoint p = POSITION_NONE;

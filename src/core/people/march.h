@@ -2,9 +2,12 @@
 // The march modes: how a person gets from the previous place to the next one. Positions are
 // worked out a leg at a time (every step between two places at once); the show's motion
 // engine keeps them, and the rest of the program asks CPerson::GetPosition.
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "core/people/person.h"
+#include "core/util/muldiv.h"
 
 namespace px::march {
 
@@ -21,13 +24,53 @@ CPoint SpotUnrotated(CFormation& formation, int slot);
 // a + (b - a) * elapsed / total on each axis, with the MulDiv rounding.
 CPoint Lerp(CPoint a, CPoint b, int elapsed, int total);
 
-// Rotates p about centre with the formation transform's rounding (skew 0), given the
-// angle's cosine and sine.
-CPoint RotateAbout(CPoint p, CPoint centre, double cos, double sin);
+// MulDiv(d, e, total) for e = first, first + 1, ... (first >= 0, total >= 1), exactly as
+// MulDiv rounds but with the divisions done once for the whole run.
+class MulDivRun {
+ public:
+  MulDivRun(int d, int first, int total)
+      : m_negative(d < 0), m_total(static_cast<std::uint64_t>(total)) {
+    const std::uint64_t ad = d < 0 ? static_cast<std::uint64_t>(-static_cast<std::int64_t>(d)) : static_cast<std::uint64_t>(d);
+    m_stepQ = ad / m_total;
+    m_stepR = ad % m_total;
+    const std::uint64_t num = ad * static_cast<std::uint64_t>(first) + m_total / 2;
+    m_q = num / m_total;
+    m_r = num % m_total;
+  }
+  int Value() const {
+    const std::int64_t q = static_cast<std::int64_t>(m_q);
+    return static_cast<int>(m_negative ? -q : q);
+  }
+  void Next() {
+    m_q += m_stepQ;
+    m_r += m_stepR;
+    if (m_r >= m_total) {
+      m_r -= m_total;
+      ++m_q;
+    }
+  }
 
-// The point at distance d along a polyline of `count` points whose segment i (ending at
-// point i) has length segLen[i] and running length cumLen[i] (cumLen[0] = 0).
-CPoint PointAlongPath(const CPoint* points, const double* segLen, const double* cumLen, int count, double d);
+ private:
+  bool m_negative;
+  std::uint64_t m_total, m_stepQ, m_stepR, m_q, m_r;
+};
+
+// The formation transform's rounding: positive values round half up, negative ones are
+// truncated. value - trunc(value) is exactly fmod(value, 1.0), sign included, without the
+// library call.
+// Branch-free: the half is as likely as not, and a mispredicted branch costs more than the add.
+inline int RoundRotated(double value) {
+  value += static_cast<double>(value - std::trunc(value) >= 0.5);
+  return Trunc(value);
+}
+
+// Rotates p about centre with the formation transform's rounding (skew 0), given the
+// angle's cosine and sine. Inline: a gate turn rotates every member at every step.
+inline CPoint RotateAbout(CPoint p, CPoint centre, double c, double s) {
+  const double dx = p.x - centre.x;
+  const double dy = p.y - centre.y;
+  return CPoint{centre.x + RoundRotated(c * dx - s * dy), centre.y + RoundRotated(s * dx + c * dy)};
+}
 
 // One approach: from place P to place N, whose march settings apply.
 struct Approach {
@@ -56,6 +99,7 @@ struct FollowGroup {
   std::vector<CPlace*> from, to;
   std::vector<CPoint> fromSpot, toSpot;
   std::vector<double> fromSeg, toSeg;  // from the previous spot of the same list
+  std::vector<double> length;           // each member's path from its old spot to its new one
   double bridge = 0.0;                  // from the last old spot to the first new one
   double wrap = 0.0;                    // from the last old spot round to the first
   bool sameShape = false;

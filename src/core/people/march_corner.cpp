@@ -4,6 +4,22 @@
 #include "core/people/march.h"
 
 namespace px::march {
+namespace {
+
+// The point at distance d along a polyline of `count` points whose segment i (ending at
+// point i) has length segLen[i] and running length cumLen[i] (cumLen[0] = 0).
+CPoint PointAlongPath(const CPoint* points, const double* segLen, const double* cumLen, int count, double d) {
+  if (count < 2) return count == 1 ? points[0] : POSITION_NONE;
+  int i = 1;
+  while (i < count - 1 && cumLen[i] < d) ++i;
+  const double seg = segLen[i];
+  const double f = seg >= 1.0 ? (seg - (cumLen[i] - d)) / seg : 1.0;
+  const CPoint a = points[i - 1];
+  const CPoint b = points[i];
+  return CPoint{a.x + Trunc(f * (b.x - a.x)), a.y + Trunc(f * (b.y - a.y))};
+}
+
+}  // namespace
 
 void CornerSteps(const Approach& a, int first, int last, CPoint* out, bool xFirst) {
   const CPoint p = SpotOf(a.from);

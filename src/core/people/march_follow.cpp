@@ -23,6 +23,13 @@ double Length(CPoint a, CPoint b) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
+// The length of segment j (ending at point j) of member k's path through the old spots from
+// its own and the new ones up to its own.
+double SegmentOf(const FollowGroup& g, size_t k, size_t j) {
+  const size_t onOld = g.people.size() - k;
+  return j < onOld ? g.fromSeg[k + j] : j == onOld ? g.bridge : g.toSeg[j - onOld];
+}
+
 using PlaceOf = std::unordered_map<const CPerson*, CPlace*>;
 
 // Everyone's place on a formation; someone in two slots counts with the later one.
@@ -134,36 +141,33 @@ FollowGroup CollectFollowGroup(const CPerson& person, CPlace& legFrom, CPlace& l
   g.bridge = Length(g.fromSpot[count - 1], g.toSpot[0]);
   g.wrap = Length(g.fromSpot[count - 1], g.fromSpot[0]);
   g.sameShape = SameShape(pf, nf);
+  // Each member's path through the old spots from its own and the new ones up to its own
+  // has count + 1 points. Its length is summed segment by segment from its start, the
+  // members side by side so that their sums do not wait on one another.
+  g.length.assign(count, 0.0);
+  for (size_t j = 1; j <= count; ++j)
+    for (size_t k = 0; k < count; ++k) g.length[k] += SegmentOf(g, k, j);
   return g;
 }
 
 namespace {
 
-// Member k's path: the old spots from its own round to the one of its new slot (same shape),
-// or the old spots from its own to the end and the new ones up to its own.
+// Member k's path round the old spots, from its own to the one of its new slot, when the
+// group keeps the same shape.
 struct Path {
   std::vector<CPoint> points;
   std::vector<double> seg, cum;
 
+  Path() = default;
   Path(const FollowGroup& g, size_t k, const Approach& a) {
     const size_t count = g.people.size();
-    auto add = [&](CPoint p, double length) {
-      points.push_back(p);
+    for (size_t n = 0; n < count; ++n) {
+      const size_t i = (k + n) % count;
+      const double length = n == 0 ? 0.0 : i == 0 ? g.wrap : g.fromSeg[i];
+      points.push_back(g.fromSpot[i]);
       seg.push_back(length);
       cum.push_back(cum.empty() ? 0.0 : cum.back() + length);
-    };
-    points.reserve(2 * count + 1);
-    seg.reserve(2 * count + 1);
-    cum.reserve(2 * count + 1);
-    if (g.sameShape && a.from.m_nSlot != a.to.m_nSlot) {
-      for (size_t n = 0; n < count; ++n) {
-        const size_t i = (k + n) % count;
-        add(g.fromSpot[i], n == 0 ? 0.0 : i == 0 ? g.wrap : g.fromSeg[i]);
-        if (g.from[i]->m_nSlot == a.to.m_nSlot) break;
-      }
-    } else {
-      for (size_t i = k; i < count; ++i) add(g.fromSpot[i], i == k ? 0.0 : g.fromSeg[i]);
-      for (size_t i = 0; i <= k; ++i) add(g.toSpot[i], i == 0 ? g.bridge : g.toSeg[i]);
+      if (g.from[i]->m_nSlot == a.to.m_nSlot) break;
     }
   }
   double Length() const { return cum.back(); }
@@ -172,27 +176,42 @@ struct Path {
 }  // namespace
 
 void FollowSteps(const FollowGroup& g, size_t k, const Approach& a, int first, int last, CPoint* out) {
-  const Path path(g, k, a);
-  const double length = path.Length();
-  const int count = static_cast<int>(path.points.size());
-  int i = 1;  // the walk only goes forward: each step lies at least as far along
+  const size_t count = g.people.size();
+  const bool around = g.sameShape && a.from.m_nSlot != a.to.m_nSlot;
+  const Path path = around ? Path(g, k, a) : Path();
+  const double length = around ? path.Length() : g.length[k];
+  const size_t points = around ? path.points.size() : count + 1;
+  const size_t onOld = count - k;
+  auto point = [&](size_t j) {
+    return around ? path.points[j] : j < onOld ? g.fromSpot[k + j] : g.toSpot[j - onOld];
+  };
+  auto segment = [&](size_t j) { return around ? path.seg[j] : SegmentOf(g, k, j); };
+  // The walk only goes forward: each step lies at least as far along as the one before. The
+  // running length is summed as it goes, in the same order as the whole length was.
+  size_t i = 1;
+  double cum = points > 1 ? segment(1) : 0.0;
   for (int s = first; s <= last; ++s) {
     if (!a.Marching(s)) {
       out[s - first] = a.Elapsed(s) <= 0 ? SpotOf(a.from) : SpotOf(a.to);
       continue;
     }
-    if (length <= a.total + 1) {
-      out[s - first] = path.points[0];
+    if (length <= a.total + 1 || points < 2) {
+      out[s - first] = point(0);
       continue;
     }
     const double d = a.Elapsed(s) * length / a.total;
-    while (i < count - 1 && path.cum[static_cast<size_t>(i)] < d) ++i;
-    out[s - first] = PointAlongPath(path.points.data() + (i - 1), path.seg.data() + (i - 1),
-                                    path.cum.data() + (i - 1), 2, d);
+    while (i < points - 1 && cum < d) cum += segment(++i);
+    const double seg = segment(i);
+    const double f = seg >= 1.0 ? (seg - (cum - d)) / seg : 1.0;
+    const CPoint p = point(i - 1);
+    const CPoint q = point(i);
+    out[s - first] = CPoint{p.x + Trunc(f * (q.x - p.x)), p.y + Trunc(f * (q.y - p.y))};
   }
 }
 
-double FollowPathLength(const FollowGroup& g, size_t k, const Approach& a) { return Path(g, k, a).Length(); }
+double FollowPathLength(const FollowGroup& g, size_t k, const Approach& a) {
+  return g.sameShape && a.from.m_nSlot != a.to.m_nSlot ? Path(g, k, a).Length() : g.length[k];
+}
 
 void StoreFollowLeader(const FollowGroup& g) {
   for (CPlace* to : g.to) to->m_bAnchor = to == g.anchor;

@@ -64,11 +64,14 @@ void PivotSteps(const Approach& a, int first, int last, CPoint* out) {
   const int vy = (p2.y - c2.y) - (p1.y - c1.y);
   const double cosR = std::cos(pf.m_dRotation);
   const double sinR = std::sin(pf.m_dRotation);
-  for (int s = first; s <= last; ++s) {
+  const int e0 = a.Elapsed(first);
+  MulDivRun dx(c2.x - c1.x, e0, a.total), dy(c2.y - c1.y, e0, a.total);
+  MulDivRun mx(vx, e0, a.total), my(vy, e0, a.total);
+  for (int s = first; s <= last; ++s, dx.Next(), dy.Next(), mx.Next(), my.Next()) {
     const int e = a.Elapsed(s);
-    const CPoint delta{MulDiv(c2.x - c1.x, e, a.total), MulDiv(c2.y - c1.y, e, a.total)};
+    const CPoint delta{dx.Value(), dy.Value()};
     const CPoint centre{c1.x + delta.x, c1.y + delta.y};
-    CPoint p{p1.x + MulDiv(vx, e, a.total) + delta.x, p1.y + MulDiv(vy, e, a.total) + delta.y};
+    CPoint p{p1.x + mx.Value() + delta.x, p1.y + my.Value() + delta.y};
     if (pf.m_dRotation != 0.0) p = RotateAbout(p, centre, cosR, sinR);
     out[s - first] = turn * e / a.total == 0.0 ? p : rotated(p, centre, e);
   }

@@ -6,6 +6,7 @@
 
 #include "core/formation/formation.h"
 #include "core/model/place.h"
+#include "core/model/show_context.h"
 #include "core/model/step_inst.h"
 
 namespace px {
@@ -70,7 +71,10 @@ class CPerson : public CDrawRect {
   // The position at `step` (POSITION_NONE when the person has none there), as the show's
   // motion engine keeps it. With a formation, the spot of that formation's slot. Asking
   // changes nothing but caches: the current position is set by SetCurrentPosition.
-  CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0) const;
+  CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0) const {
+    if (!formation && m_pDocument) return m_pDocument->PositionOf(*this, step);
+    return PositionAlone(step, formation, slot);
+  }
   // Sets the current position and the marker rectangle around it.
   void SetCurrentPosition(CPoint pt);
   // The march-code letters of the approach after `currentStep` ("?" when there is none),
@@ -134,6 +138,8 @@ class CPerson : public CDrawRect {
  private:
   // Takes the place at `index` of m_places off its formation and destroys it.
   void RemovePlace(size_t index);
+  // GetPosition for a slot's spot or for a person outside a show.
+  CPoint PositionAlone(int step, CFormation* formation, int slot) const;
 };
 
 // The group names shown in lists and reports.
