@@ -3,8 +3,8 @@
 // open, and Help opens each dialog's topic.
 #include <gtest/gtest.h>
 
-#include "dialogs/animation_options_box.h"
-#include "dialogs/go_to_step_box.h"
+#include "dialogs/animation_options_dialog.h"
+#include "dialogs/go_to_step_dialog.h"
 #include "qt/qt_support.h"
 
 namespace px {
@@ -17,8 +17,8 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
   doc().SetCurrentStep(13);
   QString help;
   bool stayedOpen = false;
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [&](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [&](GoToStepQtDialog& d) {
                            help = HelpShownBy(d);
                            // Opens at the current step: 13 / 4 = measure 3.
                            EXPECT_EQ(d.step->text(), QStringLiteral("13"));
@@ -53,14 +53,14 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
 
 TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
                            Type(d.step, QStringLiteral("30"));
                            d.reject();
                          });
   EXPECT_EQ(doc().m_nCurrentStep, 6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
                            Type(d.measure, QStringLiteral("-2"));
                            EXPECT_EQ(d.step->text(), QStringLiteral("0"));
                            // Leaving the field shows the measure the step stands for.
@@ -79,9 +79,9 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   ASSERT_TRUE(doc().m_bPlaying);
   QString help;
   int stillOpen = 0;
-  WithModal<AnimationOptionsBox>(
+  WithModal<AnimationOptionsQtDialog>(
       [&] { Run("Animation Options..."); },
-      [&](AnimationOptionsBox& d) {
+      [&](AnimationOptionsQtDialog& d) {
         EXPECT_FALSE(doc().m_bPlaying);  // the command stops the show before the dialog opens
         help = HelpShownBy(d);
         // A new show: steps of 45 units are 22.5 inches.
