@@ -3,6 +3,8 @@
 // open, and Help opens each dialog's topic.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dialogs/animation_options_dialog.h"
 #include "dialogs/go_to_step_dialog.h"
 #include "qt/qt_support.h"
@@ -39,23 +41,31 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
                            d.okButton()->click();
                            stayedOpen = d.isVisible();
                            // Beyond the show's last step is fine.
-                           Type(d.step, QStringLiteral("40"));
-                           EXPECT_EQ(d.measure->text(), QStringLiteral("10"));
+                           Type(d.step, QStringLiteral("43"));
+                           EXPECT_EQ(d.measure->text(), QStringLiteral("10"));  // 43 / 4, truncated
                            d.okButton()->click();
                          });
   EXPECT_EQ(help, PageOf("The Animate Go To Step Command"));
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(ui.Shown(), (Shown{{"Please enter an integer.", "Go To Step"}}));
-  EXPECT_EQ(doc().m_nCurrentStep, 40);
+  EXPECT_EQ(doc().m_nCurrentStep, 43);
   EXPECT_EQ(doc().m_nLastStep, 0);
-  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 40"));
+  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 43"));
 }
 
 TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
   WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
                          [](GoToStepQtDialog& d) {
-                           Type(d.step, QStringLiteral("30"));
+                           // Every button, from step 100: steps of 1 and 8, measures of 4 and 32.
+                           for (auto [row, button, step] :
+                                {std::tuple{"Step:", "+", 101}, {"Step:", "-", 99}, {"Step:", "+ 8", 108},
+                                 {"Step:", "- 8", 92}, {"Measure:", "+", 104}, {"Measure:", "-", 96},
+                                 {"Measure:", "+ 8", 132}, {"Measure:", "- 8", 68}}) {
+                             Type(d.step, QStringLiteral("100"));
+                             d.Button(QString::fromLatin1(row), QString::fromLatin1(button))->click();
+                             EXPECT_EQ(d.step->text(), QString::number(step)) << row << button;
+                           }
                            d.reject();
                          });
   EXPECT_EQ(doc().m_nCurrentStep, 6);
