@@ -5,8 +5,8 @@
 
 #include <tuple>
 
-#include "dialogs/animation_options_box.h"
-#include "dialogs/go_to_step_box.h"
+#include "dialogs/animation_options_dialog.h"
+#include "dialogs/go_to_step_dialog.h"
 #include "qt/qt_support.h"
 
 namespace px {
@@ -19,8 +19,8 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
   doc().SetCurrentStep(13);
   QString help;
   bool stayedOpen = false;
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [&](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [&](GoToStepQtDialog& d) {
                            help = HelpShownBy(d);
                            // Opens at the current step: 13 / 4 = measure 3.
                            EXPECT_EQ(d.step->text(), QStringLiteral("13"));
@@ -55,8 +55,8 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
 
 TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
                            // Every button, from step 100: steps of 1 and 8, measures of 4 and 32.
                            for (auto [row, button, step] :
                                 {std::tuple{"Step:", "+", 101}, {"Step:", "-", 99}, {"Step:", "+ 8", 108},
@@ -69,8 +69,8 @@ TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
                            d.reject();
                          });
   EXPECT_EQ(doc().m_nCurrentStep, 6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
                            Type(d.measure, QStringLiteral("-2"));
                            EXPECT_EQ(d.step->text(), QStringLiteral("0"));
                            // Leaving the field shows the measure the step stands for.
@@ -89,9 +89,9 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   ASSERT_TRUE(doc().m_bPlaying);
   QString help;
   int stillOpen = 0;
-  WithModal<AnimationOptionsBox>(
+  WithModal<AnimationOptionsQtDialog>(
       [&] { Run("Animation Options..."); },
-      [&](AnimationOptionsBox& d) {
+      [&](AnimationOptionsQtDialog& d) {
         EXPECT_FALSE(doc().m_bPlaying);  // the command stops the show before the dialog opens
         help = HelpShownBy(d);
         // A new show: steps of 45 units are 22.5 inches.
