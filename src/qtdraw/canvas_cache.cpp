@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/util/cp1252.h"
+
 namespace px {
 
 const CanvasCache::DeviceFont& CanvasCache::Font(const px::Font& font, double scale) {
@@ -23,15 +25,16 @@ const CanvasCache::DeviceFont& CanvasCache::Font(const px::Font& font, double sc
   return m_fonts.emplace(key, DeviceFont{qfont, metrics.ascent(), metrics.descent()}).first->second;
 }
 
-const CanvasCache::ShapedText& CanvasCache::Shaped(const QString& text, const DeviceFont& font) {
-  const auto key = std::make_pair(text, &font);
+const CanvasCache::ShapedText& CanvasCache::Shaped(const std::string& text, const DeviceFont& font) {
+  auto key = std::make_pair(&font, text);
   auto it = m_texts.find(key);
   if (it != m_texts.end()) return it->second;
   if (m_texts.size() >= kMaxShapedTexts) m_texts.clear();
-  ShapedText shaped{QStaticText(text), QFontMetricsF(font.font).horizontalAdvance(text)};
+  const QString unicode = QString::fromStdString(Cp1252ToUtf8(text));
+  ShapedText shaped{QStaticText(unicode), QFontMetricsF(font.font).horizontalAdvance(unicode)};
   shaped.text.setTextFormat(Qt::PlainText);
   shaped.text.prepare(QTransform(), font.font);
-  return m_texts.emplace(key, std::move(shaped)).first->second;
+  return m_texts.emplace(std::move(key), std::move(shaped)).first->second;
 }
 
 }  // namespace px

@@ -90,10 +90,10 @@ void QtCanvas::Pixel(CPoint at, COLORREF color) {
 
 void QtCanvas::Text(CPoint at, const std::string& text, TextAlign align) {
   if (!m_font) SetFont(Font{});
-  const QString s = FromShow(text);
   // On raster devices the text is shaped once and kept; other devices lay it out themselves.
   const bool raster = m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
-  const CanvasCache::ShapedText* shaped = raster ? &m_cache.Shaped(s, *m_font) : nullptr;
+  const CanvasCache::ShapedText* shaped = raster ? &m_cache.Shaped(text, *m_font) : nullptr;
+  const QString s = shaped ? QString() : FromShow(text);
   const QFontMetricsF metrics(m_font->font, m_painter->device());
   const double ascent = raster ? m_font->ascent : metrics.ascent();
   const double descent = raster ? m_font->descent : metrics.descent();
@@ -186,20 +186,30 @@ QRect QtCanvas::LayerArea() const {
   return area;
 }
 
-bool QtCanvas::BeginLayer(std::uint64_t key) {
+bool QtCanvas::BeginLayer(std::uint64_t key, bool opaque) {
   if (m_layerPainter || !CanReusePixels()) return true;
-  CanvasCache::Layer& layer = m_cache.layer();
+  // An opaque layer is drawn in the device's own format, so its pixels are the device's.
+  QPaintDevice* device = m_painter->device();
+  const QImage::Format format = !opaque ? QImage::Format_ARGB32_Premultiplied
+                                : device->devType() == QInternal::Image ? static_cast<QImage*>(device)->format()
+                                                                        : QImage::Format_Invalid;
+  if (format == QImage::Format_Invalid) return true;
+  CanvasCache::Layer& layer = m_cache.layer(opaque);
   const QRect area = LayerArea();
   if (layer.key == key && layer.scale == m_mapping.scale && layer.origin == m_mapping.worldOrigin &&
       layer.area.contains(area) && !layer.image.isNull()) {
     m_painter->drawImage(area.topLeft(), layer.image, area.translated(-layer.area.topLeft()));
     return false;
   }
-  // Drawn on a clear image of the area, then copied: the same shift, pen, brush and font give
-  // the pixels the device would get (the device's clip still applies to the copy).
-  layer = CanvasCache::Layer{key, m_mapping.scale, m_mapping.worldOrigin, area,
-                             QImage(area.size(), QImage::Format_ARGB32_Premultiplied)};
-  layer.image.fill(Qt::transparent);
+  // Drawn on an image of the area, then copied: the same shift, pen, brush and font give the
+  // pixels the device would get (the device's clip still applies to the copy).
+  if (layer.image.size() != area.size() || layer.image.format() != format) layer.image = QImage(area.size(), format);
+  if (!opaque) layer.image.fill(Qt::transparent);
+  layer.key = key;
+  layer.scale = m_mapping.scale;
+  layer.origin = m_mapping.worldOrigin;
+  layer.area = area;
+  m_layer = &layer;
   m_mainPainter = m_painter;
   m_layerPainter.emplace(&layer.image);
   QPainter& p = *m_layerPainter;
@@ -222,8 +232,8 @@ void QtCanvas::EndLayer() {
   m_mainPainter->setFont(layerPainter.font());
   m_layerPainter.reset();
   m_painter = m_mainPainter;
-  const CanvasCache::Layer& layer = m_cache.layer();
-  m_painter->drawImage(layer.area.topLeft(), layer.image);
+  m_painter->drawImage(m_layer->area.topLeft(), m_layer->image);
+  m_layer = nullptr;
 }
 
 }  // namespace px

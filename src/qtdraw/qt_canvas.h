@@ -46,7 +46,7 @@ class QtCanvas : public Canvas {
   int MeasureWrappedText(const CRect& rect, const std::string& text) override;
   void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) override;
   void InvertRect(const CRect& rect) override;
-  bool BeginLayer(std::uint64_t key) override;
+  bool BeginLayer(std::uint64_t key, bool opaque) override;
   void EndLayer() override;
 
   const FieldMapping& mapping() const { return m_mapping; }
@@ -69,7 +69,8 @@ class QtCanvas : public Canvas {
   QColor m_textColor = Qt::black;
   const CanvasCache::DeviceFont* m_font = nullptr;
   QPolygonF m_scratch;
-  // While a layer is drawn: its painter, and the painter it stands in for.
+  // While a layer is drawn: the layer, its painter, and the painter it stands in for.
+  CanvasCache::Layer* m_layer = nullptr;
   std::optional<QPainter> m_layerPainter;
   QPainter* m_mainPainter = nullptr;
 };

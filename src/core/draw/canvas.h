@@ -76,11 +76,13 @@ class Canvas {
   // Devices that cannot invert fill the rectangle black instead.
   virtual void InvertRect(const CRect& rect) { FillRect(rect, 0); }
 
-  // Drawing that stays the same while `key` does (the paths of an unchanged show). A canvas
-  // that kept the pixels of the last such drawing under `key` copies them and returns false:
-  // the caller then skips the primitives. Otherwise the caller draws them and calls EndLayer.
-  virtual bool BeginLayer(std::uint64_t key) {
+  // Drawing that stays the same while `key` does (the field, the paths of an unchanged
+  // show); an `opaque` layer covers everything under it. A canvas that kept the pixels of the
+  // last such drawing under `key` copies them and returns false: the caller then skips the
+  // primitives. Otherwise the caller draws them and calls EndLayer.
+  virtual bool BeginLayer(std::uint64_t key, bool opaque) {
     (void)key;
+    (void)opaque;
     return true;
   }
   virtual void EndLayer() {}

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/doc/pxdoc.h"
+#include "core/draw/person_labels.h"
 #include "core/draw/show_paths.h"
 #include "core/util/types.h"
 
@@ -67,7 +68,9 @@ class FieldViewState {
   CRect m_rcField{720, 360, 7920, 4140};
   CRect m_rcBand{720, 4500, 7920, 5220};
   std::array<int, 40> m_nYardPos{};  // entry k = 360 k: the 8-step lines below the top edge
-  ShowPaths m_paths;                 // "Show Paths" of the show in this view, kept between frames
+  // What the drawing of this view keeps between frames.
+  ShowPaths m_paths;
+  PersonLabels m_labels;
 };
 
 }  // namespace px

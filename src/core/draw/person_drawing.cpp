@@ -2,7 +2,7 @@
 
 #include "core/draw/print_style.h"
 #include "core/draw/record_style.h"
-#include "core/util/format.h"
+#include <string>
 
 namespace px {
 namespace {
@@ -129,9 +129,9 @@ void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int ind
     painter.SetFont(font);
     painter.SetTextColor(textColor);
     DrawText(painter, view, Beside(rc, doc.m_nIdPosition, font.height),
-             Format("%d", doc.m_bIdAsIndex ? index + 1 : person.m_nNumber));
+             std::to_string(doc.m_bIdAsIndex ? index + 1 : person.m_nNumber));
   }
-  const std::string label = PersonLabel(person);
+  const std::string& label = view && view->labels ? view->labels->Of(person) : PersonLabel(person);
   if (!label.empty()) {
     const Font font = LabelFont(doc);
     painter.SetFont(font);
@@ -153,7 +153,7 @@ void DrawPersonTracker(Painter& painter, const CPerson& person) {
 
 void DrawPaths(Painter& painter, CPxDoc& doc, ShowPaths& paths) {
   const bool mono = BlackOnWhite(painter.IsPrinting(), doc);
-  if (!painter.BeginLayer(ShowPaths::DrawKey(doc, mono))) return;
+  if (!painter.BeginLayer(ShowPaths::DrawKey(doc, mono), false)) return;
   paths.Update(doc);
   for (const auto& owned : doc.m_people) {
     const CPerson& person = *owned;

@@ -1,12 +1,9 @@
 #include "core/draw/show_paths.h"
 
+#include "core/draw/layer_key.h"
+
 namespace px {
 namespace {
-
-std::uint64_t Mix(std::uint64_t hash, std::uint64_t value) {
-  hash ^= value + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
-  return hash;
-}
 
 // Each position of the show from step 0 on, consecutive repeats left out, a new run after
 // every step without a position.
@@ -63,11 +60,11 @@ const ShowPaths::Runs& ShowPaths::Of(const CPerson& person) const {
 }
 
 std::uint64_t ShowPaths::DrawKey(const CPxDoc& doc, bool blackOnWhite) {
-  std::uint64_t key = Mix(doc.ShowRevision(), static_cast<std::uint64_t>(doc.m_nLastStep));
-  key = Mix(key, blackOnWhite ? 1 : 0);
+  std::uint64_t key = MixKey(doc.ShowRevision(), static_cast<std::uint64_t>(doc.m_nLastStep));
+  key = MixKey(key, blackOnWhite ? 1 : 0);
   for (const auto& person : doc.m_people) {
-    key = Mix(key, reinterpret_cast<std::uintptr_t>(person.get()));
-    key = Mix(key, (static_cast<std::uint64_t>(person->m_logpen.lopnColor) << 1) | (person->m_nExtra != 0));
+    key = MixKey(key, reinterpret_cast<std::uintptr_t>(person.get()));
+    key = MixKey(key, (static_cast<std::uint64_t>(person->m_logpen.lopnColor) << 1) | (person->m_nExtra != 0));
   }
   return key;
 }
