@@ -94,10 +94,13 @@ void QtCanvas::Text(CPoint at, const std::string& text, TextAlign align) {
   const bool raster = m_painter->paintEngine() && m_painter->paintEngine()->type() == QPaintEngine::Raster;
   const CanvasCache::ShapedText* shaped = raster ? &m_cache.Shaped(text, *m_font) : nullptr;
   const QString s = shaped ? QString() : FromShow(text);
-  const QFontMetricsF metrics(m_font->font, m_painter->device());
-  const double ascent = raster ? m_font->ascent : metrics.ascent();
-  const double descent = raster ? m_font->descent : metrics.descent();
-  const double width = shaped ? shaped->width : metrics.horizontalAdvance(s);
+  double ascent = m_font->ascent, descent = m_font->descent, width = shaped ? shaped->width : 0.0;
+  if (!shaped) {
+    const QFontMetricsF metrics(m_font->font, m_painter->device());
+    ascent = metrics.ascent();
+    descent = metrics.descent();
+    width = metrics.horizontalAdvance(s);
+  }
   const QPointF p = m_mapping.ToDevice(at);
   double x = p.x();
   double baseline = p.y() + ascent;  // top-aligned

@@ -12,6 +12,7 @@
 
 #include "app/show_document.h"
 #include "core/formation/formation.h"
+#include "core/people/people_fixture.h"
 #include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
@@ -216,6 +217,56 @@ TEST_F(FieldPixels, PrintedPageWithoutColourIsBlackOnWhite) {
 
   doc().m_bPrintColor = 1;
   EXPECT_GT(ColouredPixels(PrintedPage(doc())), 2000);
+}
+
+// One frame of `doc` at 800 x 400, drawn as the field view draws, with what `state` and
+// `cache` kept from earlier frames (a fresh state and no cache: nothing kept).
+QImage Frame(CPxDoc& doc, FieldViewState& state, CanvasCache* cache) {
+  QImage image(800, 400, QImage::Format_RGB32);
+  QPainter painter(&image);
+  DrawChart(painter, FieldMapping::Isotropic(state.m_nExtent, QSizeF(image.size())), QRectF(image.rect()), false, doc,
+            state, FieldViewDrawOptions{}, cache);
+  return image;
+}
+QImage FreshFrame(CPxDoc& doc) {
+  FieldViewState state;
+  return Frame(doc, state, nullptr);
+}
+
+TEST(FieldFrames, WhatIsKeptBetweenFramesDrawsAsAFreshFrameUntilAndAfterTheShowChanges) {
+  // Two people march from a line to a line with every label and the paths shown.
+  testing::ShowBuilder show;
+  CPxDoc& doc = show.doc;
+  CPerson* a = show.Person(1);
+  CPerson* b = show.Person(2);
+  a->m_strNote = "T";
+  b->m_logpen.lopnColor = RGB(200, 0, 0);
+  CFormation* from = show.Formation(0, SHAPE_LINE, CRect{2000, 1500, 4000, 1500});
+  CFormation* to = show.Formation(8, SHAPE_LINE, CRect{3000, 2500, 5000, 3000});
+  for (CPerson* p : {a, b}) {
+    show.Spot(p, from);
+    show.Spot(p, to);
+  }
+  doc.m_bShowIdNumbers = doc.m_bShowMarchMode = doc.m_bShowPaths = 1;
+  doc.m_bVertical1 = doc.m_bDotted1 = 1;
+  doc.RecalcLastStep();
+  doc.SetCurrentStep(4);
+  doc.RecalcPositions();
+
+  FieldViewState kept;
+  CanvasCache cache;
+  const QImage first = Frame(doc, kept, &cache);
+  EXPECT_EQ(first, FreshFrame(doc));
+  EXPECT_EQ(Frame(doc, kept, &cache), first);  // the field, paths and labels as kept
+
+  // Moving the formation and recolouring the field change the show: nothing stale is drawn.
+  to->ShiftBy(-600, 400);
+  doc.m_crField = RGB(20, 140, 60);
+  doc.SetModifiedFlag();
+  doc.RecalcPositions();
+  const QImage changed = Frame(doc, kept, &cache);
+  EXPECT_NE(changed, first);
+  EXPECT_EQ(changed, FreshFrame(doc));
 }
 
 }  // namespace
