@@ -4,7 +4,7 @@
 
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 #include "core/doc/show_file.h"
 
 namespace px::test {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 
 namespace px::test {
 namespace {

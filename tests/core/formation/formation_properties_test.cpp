@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/formation/formation_properties.h"
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

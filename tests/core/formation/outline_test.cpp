@@ -1,7 +1,7 @@
 // Outlines of every kind: point counts, the ellipse table and its sampling, arc ends, curves.
 #include <gtest/gtest.h>
 
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

@@ -1,7 +1,7 @@
 // Copies of formations and conversion between kinds.
 #include <gtest/gtest.h>
 
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/util/format.h"
-#include "people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
-using testing::ShowBuilder;
+using test::ShowBuilder;
 
 std::vector<CPerson*> SlotOrder(const CFormation* f) {
   std::vector<CPerson*> people;

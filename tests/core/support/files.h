@@ -1,8 +1,11 @@
 #pragma once
-// A fresh, empty folder for one test, removed with everything in it afterwards.
+// Files for one test: a fresh folder removed afterwards, whole-file reads and writes, and the
+// built pyxaro-cli run with arguments.
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -47,6 +50,26 @@ inline std::vector<char> ReadAll(const std::string& path) {
 
 inline void WriteAll(const std::string& path, const std::vector<char>& bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct CliOutput {
+  std::string out, err;
+  int status = -1;
+};
+
+// Runs pyxaro-cli with `args` (a shell command line) and collects what it prints.
+inline CliOutput RunPyxaroCli(const std::string& args) {
+  CliOutput run;
+  const TempDir dir("cli_err");
+  FILE* pipe = popen((std::string(PYXARO_CLI) + " " + args + " 2>" + (dir / "err")).c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  const std::vector<char> err = ReadAll(dir / "err");
+  run.err.assign(err.begin(), err.end());
+  return run;
 }
 
 }  // namespace px::test

@@ -9,12 +9,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "core/doc/show_file.h"
-#include "qt_support.h"
+#include "core/support/files.h"
+#include "qt/qt_support.h"
 #include "qtdraw/chart_output.h"
 #include "view/chart_printer.h"
 
@@ -23,18 +23,9 @@ namespace {
 
 const QString kDemo = QStringLiteral(PYXARO_SOURCE_DIR "/examples/demo.sho");
 
-struct CliRun {
-  int status = -1;
-  QString out, err;
-};
+using CliRun = test::CliOutput;
 
-CliRun RunCli(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(PYXARO_CLI), args);
-  process.waitForFinished(60000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
+CliRun RunCli(const QStringList& args) { return test::RunPyxaroCli(args.join(QLatin1Char(' ')).toStdString()); }
 
 int PdfPages(const QByteArray& pdf) {
   static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
@@ -42,8 +33,8 @@ int PdfPages(const QByteArray& pdf) {
 }
 
 QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  const std::vector<char> bytes = test::ReadAll(path.toStdString());
+  return {bytes.data(), static_cast<qsizetype>(bytes.size())};
 }
 
 std::unique_ptr<CPxDoc> Demo() {
@@ -129,7 +120,7 @@ TEST(CliCharts, RenderDrawsTheStepAsTheViewDoes) {
   const QString png = dir.filePath(QStringLiteral("step.png"));
   // 1728 x 1400: 1728 / 8640 = 0.2 is below 1400 / 6300, so one pixel is five field units.
   const CliRun run = RunCli({"render", kDemo, "--step", "16", "-o", png, "--width", "1728", "--height", "1400"});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  ASSERT_EQ(run.status, 0) << run.err;
   const QImage image(png);
   ASSERT_EQ(image.size(), QSize(1728, 1400));
   EXPECT_EQ(image.pixel(141, 400), qRgb(192, 192, 192));  // the field's left edge 720 is pixel 144
@@ -150,8 +141,8 @@ TEST(CliCharts, PrintWritesThePagesPrintingWouldMakeAndMistakesEndWithAStatus) {
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("charts.pdf"));
   const CliRun run = RunCli({"print", kDemo, "-o", pdf});
-  ASSERT_EQ(run.status, 0) << run.err.toStdString();
-  EXPECT_EQ(run.out, QStringLiteral("4 pages written to %1\n").arg(pdf));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, QStringLiteral("4 pages written to %1\n").arg(pdf).toStdString());
   EXPECT_EQ(PdfPages(ReadAll(pdf)), 4);
 
   const QString out = dir.filePath(QStringLiteral("x.png"));
@@ -159,7 +150,7 @@ TEST(CliCharts, PrintWritesThePagesPrintingWouldMakeAndMistakesEndWithAStatus) {
   EXPECT_EQ(RunCli({"render", kDemo, "--step", "-3", "-o", out}).status, 2);
   const CliRun unknown = RunCli({"render", kDemo, "--step", "1", "-o", dir.filePath(QStringLiteral("x.gif"))});
   EXPECT_EQ(unknown.status, 1);
-  EXPECT_TRUE(unknown.err.contains(QStringLiteral("use .png, .svg or .pdf")));
+  EXPECT_NE(unknown.err.find("use .png, .svg or .pdf"), std::string::npos);
   EXPECT_FALSE(QFile::exists(out));
 
   const QString damaged = dir.filePath(QStringLiteral("damaged.sho"));
@@ -169,7 +160,7 @@ TEST(CliCharts, PrintWritesThePagesPrintingWouldMakeAndMistakesEndWithAStatus) {
   file.close();
   const CliRun bad = RunCli({"print", damaged, "-o", dir.filePath(QStringLiteral("d.pdf"))});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err.trimmed(), QStringLiteral("Unexpected file format."));
+  EXPECT_EQ(bad.err, "Unexpected file format.\n");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "dialogs/animation_options_box.h"
 #include "dialogs/go_to_step_box.h"
-#include "qt_support.h"
+#include "qt/qt_support.h"
 
 namespace px {
 namespace {

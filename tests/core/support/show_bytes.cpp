@@ -1,4 +1,4 @@
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,24 +1,26 @@
-// Thousands of damaged copies of the demo show: each loads or is refused as a damaged file;
-// none crashes, hangs or throws anything else. What loads writes a show that loads again.
-#include <gtest/gtest.h>
-
-#include <chrono>
+#pragma once
+// Damaged copies of a show file, of the kinds a disk, a transfer or a hand edit makes, and the
+// check every copy must pass: it loads or is refused as a damaged file (nothing crashes, hangs
+// or throws anything else), and what loads writes a show that loads again. The suite runs a
+// few hundred copies; fuzz/mutation_show_reader runs as many as asked, under the sanitizers.
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
-#include "core/temp_dir.h"
 
-namespace px {
-namespace {
+namespace px::fuzz {
 
 using Buffer = std::vector<std::uint8_t>;
 
-// Damage of the kinds a disk, a transfer or a hand edit does.
-class Mutator {
+class ShowMutator {
  public:
-  explicit Mutator(std::uint32_t seed) : rng_(seed) {}
+  explicit ShowMutator(std::uint32_t seed) : rng_(seed) {}
 
   Buffer Mutate(Buffer b) {
     const int edits = 1 + static_cast<int>(Below(4));
@@ -66,53 +68,47 @@ class Mutator {
   std::mt19937 rng_;
 };
 
-enum class Outcome { Loaded, Refused };
-
-Outcome LoadOrRefuse(const Buffer& bytes, Buffer* rewritten) {
+// Whether `bytes` load; if so, what the loaded show writes.
+inline bool LoadOrRefuse(const Buffer& bytes, Buffer* rewritten) {
   CPxDoc doc;
   try {
     LoadShowFromBytes(bytes, doc);
   } catch (const ArchiveFormatError&) {
-    return Outcome::Refused;
+    return false;
   }
   *rewritten = SaveShowToBytes(doc);
-  return Outcome::Loaded;
+  return true;
 }
 
-TEST(Mutation, DamagedDemoCopiesLoadOrAreRefused) {
-  const auto raw = test::ReadAll(PYXARO_SOURCE_DIR "/examples/demo.sho");
-  const Buffer demo(raw.begin(), raw.end());
-  ASSERT_GT(demo.size(), 1000u);
-  Mutator mutator(20240611);
+struct MutationRun {
   int loaded = 0, refused = 0;
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < 12000; ++i) {
-    const Buffer damaged = i % 5 == 4 ? mutator.Truncate(demo) : mutator.Mutate(demo);
-    Buffer rewritten;
-    if (LoadOrRefuse(damaged, &rewritten) == Outcome::Refused) {
-      ++refused;
+  std::string failure;  // the first copy that broke the rule, or empty
+};
+
+// `cases` damaged copies of `show`; every fifth one cut short.
+inline MutationRun RunDamagedCopies(const Buffer& show, std::uint32_t seed, int cases) {
+  ShowMutator mutator(seed);
+  MutationRun run;
+  for (int i = 0; i < cases && run.failure.empty(); ++i) {
+    const Buffer damaged = i % 5 == 4 ? mutator.Truncate(show) : mutator.Mutate(show);
+    Buffer rewritten, twice, thrice;
+    if (!LoadOrRefuse(damaged, &rewritten)) {
+      ++run.refused;
       continue;
     }
-    ++loaded;
-    // Whatever loads is a show again: written, it loads (bytes after the last field are not
-    // kept but count toward the room a file may reserve, so a shorter rewrite may be
-    // refused), and after one rewrite it writes what it reads.
-    Buffer twice, thrice;
-    if (LoadOrRefuse(rewritten, &twice) == Outcome::Refused) {
-      ASSERT_LT(rewritten.size(), damaged.size()) << "case " << i;
-      continue;
+    ++run.loaded;
+    // Bytes after the last field are not kept but count toward the room a file may reserve,
+    // so a shorter rewrite may be refused; after one rewrite a show writes what it reads.
+    const std::string at = "case " + std::to_string(i) + ": ";
+    if (!LoadOrRefuse(rewritten, &twice)) {
+      if (rewritten.size() >= damaged.size()) run.failure = at + "the rewritten show is refused";
+    } else if (!LoadOrRefuse(twice, &thrice)) {
+      run.failure = at + "the second rewrite is refused";
+    } else if (thrice != twice) {
+      run.failure = at + "the second rewrite differs from the first";
     }
-    ASSERT_EQ(LoadOrRefuse(twice, &thrice), Outcome::Loaded) << "case " << i;
-    ASSERT_TRUE(thrice == twice) << "case " << i;
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  // Both outcomes occur, so the damage reaches both the fields and the records.
-  EXPECT_GT(loaded, 100);
-  EXPECT_GT(refused, 100);
-  RecordProperty("loaded", loaded);
-  RecordProperty("refused", refused);
-  std::printf("%d loaded, %d refused in %.2f s\n", loaded, refused, seconds);
+  return run;
 }
 
-}  // namespace
-}  // namespace px
+}  // namespace px::fuzz

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QTest>
 
-#include "qt_support.h"
+#include "qt/qt_support.h"
 #include "view/field_view.h"
 #include "view/time_line_window.h"
 

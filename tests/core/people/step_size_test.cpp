@@ -1,13 +1,13 @@
 // The step size of an approach: its length in inches over its steps, per march mode.
 #include <gtest/gtest.h>
 
-#include "core/people/people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
 struct StepSizeShow {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPerson* person = show.Person(1);
   CPlace* At(int step, CPoint spot, int mode = MARCH_FLOAT) { return show.Put(person, show.Formation(step), spot, mode); }
   double Size(int step) { return person->GetStepSize(step); }
@@ -71,7 +71,7 @@ TEST(StepSize, PivotMeasuresTheArcAroundThePreviousPivot) {
 // Two people follow each other from a line at step 8 to a line at step 16. A's path runs
 // (1440, 1620) -> B's old spot (2160, 1620) -> A's new spot (2160, 2340): 720 + 720 units.
 TEST(StepSize, FollowMeasuresTheWholePathFromTheFirstStepOn) {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPerson* a = show.Person(1);
   CPerson* b = show.Person(2);
   CFormation* from = show.Formation(8, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});
@@ -93,7 +93,7 @@ TEST(StepSize, FollowMeasuresTheWholePathFromTheFirstStepOn) {
 }
 
 TEST(StepSize, FollowHasNothingAtStepOne) {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPerson* person = show.Person(1);
   show.Spot(person, show.Formation(0, SHAPE_LINE, CRect{1440, 1620, 2160, 1620}));
   show.Spot(person, show.Formation(8, SHAPE_LINE, CRect{1440, 2340, 2160, 2340}), MARCH_FOLLOW);

@@ -12,7 +12,7 @@
 #include "dialogs/show_settings_dialogs.h"
 #include "dialogs/step_calculator_dialog.h"
 #include "dialogs/view_options_dialog.h"
-#include "qt_support.h"
+#include "qt/qt_support.h"
 
 namespace px {
 namespace {

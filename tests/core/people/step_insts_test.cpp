@@ -2,7 +2,7 @@
 // over the drill.
 #include <gtest/gtest.h>
 
-#include "core/people/people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
@@ -53,7 +53,7 @@ TEST(StepInsts, DirectionsAddUpAndNoDirectionWaits) {
 
 // A person floating from (1000, 1000) at step 0 to (1320, 1640) at step 32.
 struct Overlay {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPerson* person = show.Person(1);
   Overlay() {
     show.Put(person, show.Formation(0), {1000, 1000});

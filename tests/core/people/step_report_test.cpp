@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/doc/pxdoc.h"
-#include "core/people/people_fixture.h"
+#include "core/support/shows.h"
 #include "core/people/person.h"
 #include "core/people/step_commands.h"
 #include "core/support/scripted_ui.h"
@@ -52,7 +52,7 @@ TEST(StepReport, InstructionsWithTheirComments) {
 // Anna (ID 1) starts beside Ben on an opener, floats with flex to a hold where she stands
 // alone, has a run on count 12 and marches X-Y to the middle of a three-person close.
 TEST(StepReport, SmallTimeline) {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CFormation* opener = show.Formation(0, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});
   CFormation* hold = show.Formation(8, SHAPE_LINE, CRect{1440, 2880, 1800, 2880});
   CFormation* close = show.Formation(16, SHAPE_LINE, CRect{2160, 2880, 2880, 2880});
@@ -119,7 +119,7 @@ TEST(StepReport, SmallTimeline) {
 }
 
 TEST(StepReport, GateTurnBetweenEqualRotationsIsAWholeTurn) {
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   // Both lines run from (1440, 1620) to (2160, 1620); the first turns about its centre
   // (1800, 1620), 360 units from the spot.
   CFormation* first = show.Formation(0, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});

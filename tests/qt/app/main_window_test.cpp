@@ -8,7 +8,7 @@
 
 #include "app/show_document.h"
 #include "core/doc/show_file.h"
-#include "qt_support.h"
+#include "qt/qt_support.h"
 #include "view/field_view.h"
 
 namespace px {
