@@ -12,7 +12,7 @@
 
 #include "app/show_document.h"
 #include "core/formation/formation.h"
-#include "core/people/people_fixture.h"
+#include "core/support/shows.h"
 #include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
@@ -235,7 +235,7 @@ QImage FreshFrame(CPxDoc& doc) {
 
 TEST(FieldFrames, WhatIsKeptBetweenFramesDrawsAsAFreshFrameUntilAndAfterTheShowChanges) {
   // Two people march from a line to a line with every label and the paths shown.
-  testing::ShowBuilder show;
+  test::ShowBuilder show;
   CPxDoc& doc = show.doc;
   CPerson* a = show.Person(1);
   CPerson* b = show.Person(2);
