@@ -12,7 +12,6 @@
 
 #include "app/show_document.h"
 #include "core/formation/formation.h"
-#include "core/support/shows.h"
 #include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
@@ -235,17 +234,25 @@ QImage FreshFrame(CPxDoc& doc) {
 
 TEST(FieldFrames, WhatIsKeptBetweenFramesDrawsAsAFreshFrameUntilAndAfterTheShowChanges) {
   // Two people march from a line to a line with every label and the paths shown.
-  test::ShowBuilder show;
-  CPxDoc& doc = show.doc;
-  CPerson* a = show.Person(1);
-  CPerson* b = show.Person(2);
-  a->m_strNote = "T";
-  b->m_logpen.lopnColor = RGB(200, 0, 0);
-  CFormation* from = show.Formation(0, SHAPE_LINE, CRect{2000, 1500, 4000, 1500});
-  CFormation* to = show.Formation(8, SHAPE_LINE, CRect{3000, 2500, 5000, 3000});
-  for (CPerson* p : {a, b}) {
-    show.Spot(p, from);
-    show.Spot(p, to);
+  CPxDoc doc;
+  auto line = [&doc](int step, CRect rect) {
+    doc.SetCurrentStep(step);
+    auto shape = std::make_unique<CDrawRect>(rect);
+    shape->m_nShape = SHAPE_LINE;
+    CFormation* added = doc.AddFormation(std::move(shape));
+    added->RecalcOutline();
+    return added;
+  };
+  CFormation* from = line(0, CRect{2000, 1500, 4000, 1500});
+  CFormation* to = line(8, CRect{3000, 2500, 5000, 3000});
+  for (int id : {1, 2}) {
+    auto person = std::make_unique<CPerson>();
+    person->m_nNumber = id;
+    if (id == 1) person->m_strNote = "T";  // letters instead of a marker
+    person->m_logpen.lopnColor = RGB(200, 0, 0);
+    CPerson* added = doc.AddPerson(std::move(person));
+    added->AssignToFormation(nullptr, from);
+    added->AssignToFormation(nullptr, to);
   }
   doc.m_bShowIdNumbers = doc.m_bShowMarchMode = doc.m_bShowPaths = 1;
   doc.m_bVertical1 = doc.m_bDotted1 = 1;
