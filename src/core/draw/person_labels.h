@@ -12,8 +12,10 @@ namespace px {
 
 class PersonLabels {
  public:
-  // The label of `person` (see PersonLabel), worked out when the show, its current step or
-  // its label options changed since it was.
+  // Forgets the labels when the show, its current step or its label options changed since
+  // they were worked out. Called once a frame, before the people are drawn.
+  void Sync(const CPxDoc& doc);
+  // The label of `person` (see PersonLabel), worked out when not yet known.
   const std::string& Of(CPerson& person);
 
  private:

@@ -28,7 +28,7 @@ void SortPeopleByDepth(CPxDoc& doc) {
 
 }  // namespace
 
-bool DrawsInFull(const CPxDoc& doc, const DrawView& view, bool printing) {
+bool DrawsInFull(const ShowSettings& doc, const DrawView& view, bool printing) {
   return !view.is3D && !printing && (!view.playing || doc.m_bDrawOnAnimate);
 }
 
@@ -80,10 +80,11 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
     DrawPaths(painter, doc, view.paths ? *view.paths : once);
   }
 
+  if (view.labels) view.labels->Sync(doc);
   const bool peopleTrackers = !view.is3D && !view.playing && !printing && view.showsHandles;
   for (size_t i = 0; i < doc.m_people.size(); ++i) {
     CPerson& person = *doc.m_people[i];
-    DrawPerson(painter, person, &view, static_cast<int>(i));
+    DrawPerson(painter, doc, person, &view, static_cast<int>(i));
     if (peopleTrackers && view.IsSelected(&person)) DrawPersonTracker(painter, person);
   }
 }

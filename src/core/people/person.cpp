@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 
 namespace px {
 
@@ -179,12 +179,12 @@ bool CPerson::SetAnchor(int step, bool floatGroup) {
   CPlace* to = GetPlaceAt(step);
   const CPlace* from = GetPlaceAtOrBefore(step - 1);
   if (!to || !from || !m_pDocument) return false;
-  for (const auto& x : m_pDocument->m_people) {
+  for (const auto& x : m_pDocument->People()) {
     x->m_pToPlace = x->GetPlaceOnFormation(to->m_pFormation);
     x->m_pFromPlace = x->GetPlaceOnFormation(from->m_pFormation);
   }
   const int mode = floatGroup ? MARCH_FLOAT : MARCH_FOLLOW;
-  for (const auto& x : m_pDocument->m_people)
+  for (const auto& x : m_pDocument->People())
     if (SameGroup(*this, *x, mode)) x->m_pToPlace->m_bAnchor = 0;
   to->m_bAnchor = 1;
   return true;
@@ -237,11 +237,7 @@ std::unique_ptr<CPerson> CPerson::ClonePerson() const {
   return copy;
 }
 
-const char* CPerson::GetKindName(int kind) {
-  static constexpr const char* kNames[] = {"Rectangle", "Ellipse", "Line",   "Polygon", "Curve", "Closed polygon",
-                                           "Arc",       "Square",  "Circle", "Cross",   "Flag"};
-  return kind >= 0 && kind < static_cast<int>(std::size(kNames)) ? kNames[kind] : "";
-}
+const char* CPerson::GetKindName(int kind) { return ShapeKindName(kind); }
 
 void CPerson::SetCurrentPosition(CPoint pt) {
   m_ptPosition = pt;

@@ -3,7 +3,7 @@
 #include "core/doc/pxdoc.h"
 #include "core/support/shows.h"
 #include "core/people/person.h"
-#include "core/people/step_commands.h"
+#include "core/commands/step_commands.h"
 #include "core/support/scripted_ui.h"
 
 namespace px {

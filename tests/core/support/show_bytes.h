@@ -11,7 +11,7 @@
 #include "core/doc/pxdoc.h"
 #include "core/formation/formation.h"
 #include "core/people/person.h"
-#include "core/people/place.h"
+#include "core/model/place.h"
 
 namespace px::test {
 

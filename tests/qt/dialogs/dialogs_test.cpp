@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <vector>
 
 #include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
@@ -37,15 +38,12 @@ TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
                                   });
   EXPECT_EQ(help, PageOf("The View Field Properties Command"));
   // 840 x 600 inches are 1680 x 1200 field units; Hash 2 of 300.5 inches is 601 units.
-  EXPECT_EQ(doc().m_nFieldType, 2);
-  EXPECT_EQ(doc().m_dFieldWidth, 1680.0);
-  EXPECT_EQ(doc().m_dFieldHeight, 1200.0);
-  EXPECT_EQ(doc().m_dHash2, 601.0);
-  EXPECT_EQ(doc().m_bShowHash1, 0);
-  EXPECT_EQ(doc().m_bVertical1, 1);
-  EXPECT_EQ(doc().m_bVertical8, 1);  // brought along by the 1-step lines
-  EXPECT_EQ(doc().m_bHorizontal8, 0);
-  EXPECT_EQ(doc().m_crField, RGB(0, 90, 0));
+  // The 8-step verticals are brought along by the 1-step lines.
+  EXPECT_EQ((std::vector<double>{doc().m_dFieldWidth, doc().m_dFieldHeight, doc().m_dHash2}),
+            (std::vector<double>{1680.0, 1200.0, 601.0}));
+  EXPECT_EQ((std::vector<long long>{doc().m_nFieldType, doc().m_bShowHash1, doc().m_bVertical1, doc().m_bVertical8,
+                                    doc().m_bHorizontal8, doc().m_crField}),
+            (std::vector<long long>{2, 0, 1, 1, 0, RGB(0, 90, 0)}));
   EXPECT_TRUE(doc().IsModified());
   // The view lays the narrower floor out centred: 720 + (7200 - 1680) / 2 = 3480.
   EXPECT_EQ(view->state().m_rcField.left, 3480);
@@ -91,12 +89,9 @@ TEST_F(DialogTest, ViewOptionsRefusesASmallIntervalAndStaysOpen) {
   EXPECT_EQ(help, PageOf("The View Options Command"));
   EXPECT_EQ(ui.Shown(), (Shown{{"Interval must be at least 12 inches.", "View Options"}}));
   EXPECT_EQ(doc().m_dInterval, 60.0);  // 30 inches
-  EXPECT_EQ(doc().m_bOutlinePast, 1);
-  EXPECT_EQ(doc().m_bShowIdNumbers, 1);
-  EXPECT_EQ(doc().m_nIdPosition, 1);
-  EXPECT_EQ(doc().m_nPrintRange, 1);
-  EXPECT_EQ(doc().m_nPersonSize, 30);
-  EXPECT_EQ(doc().m_crSelectedFormation, RGB(255, 0, 0));
+  EXPECT_EQ((std::vector<long long>{doc().m_bOutlinePast, doc().m_bShowIdNumbers, doc().m_nIdPosition,
+                                    doc().m_nPrintRange, doc().m_nPersonSize, doc().m_crSelectedFormation}),
+            (std::vector<long long>{1, 1, 1, 1, 30, RGB(255, 0, 0)}));
 }
 
 TEST_F(DialogTest, SetBitmapsLoadsTheChosenPicture) {
@@ -154,7 +149,7 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
                                        [&](FormationPropertiesDialog& d) {
                                          help = HelpShownBy(d);
                                          EXPECT_EQ(d.width->text(), QStringLiteral("500"));  // 1000 units
-                                         d.name->setText(QStringLiteral("Opener"));
+                                         d.name->setText(QStringLiteral("Op\u00e9ner"));
                                          d.countPlus8->click();
                                          d.sides->setText(QStringLiteral("60"));
                                          d.okButton()->click();
@@ -168,7 +163,7 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
   EXPECT_EQ(help, PageOf("The Formation Properties Command"));
   EXPECT_EQ(ui.Shown(),
             (Shown{{"Number of sides must either be 0, or between 3 and 50.", "Formation / Prop Properties"}}));
-  EXPECT_EQ(formation->m_strName, "Opener");
+  EXPECT_EQ(formation->m_strName, "Op\xe9ner");  // kept as Windows-1252
   EXPECT_EQ(formation->m_nStep, 8);
   EXPECT_EQ(formation->m_rcBase.right - formation->m_rcBase.left, 600);  // 300 inches
   EXPECT_EQ(formation->m_logpen.lopnColor, RGB(0, 0, 255));

@@ -1,4 +1,4 @@
-#include "core/formation/formation_properties_command.h"
+#include "core/commands/formation_properties_command.h"
 
 #include "core/people/step_calculator.h"
 

@@ -3,7 +3,7 @@
 // overriding the computed motion.
 #include <string>
 
-#include "core/doc/cobject.h"
+#include "core/model/cobject.h"
 
 namespace px {
 

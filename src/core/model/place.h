@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/doc/cobject.h"
+#include "core/model/cobject.h"
 #include "core/util/types.h"
 
 namespace px {
@@ -30,9 +30,6 @@ class CPlace : public CObject {
 
   // A copy with every field, not yet in any list.
   std::unique_ptr<CPlace> ClonePlace() const;
-  // The sentence the step view and the step report show for this place; without oneLine
-  // the formation goes on a paragraph of its own.
-  std::string DescribePlace(bool oneLine) const;
   // Copies the march mode, its options and both waits from `other`.
   void CopyMarchSettings(const CPlace& other);
 

@@ -1,4 +1,4 @@
-#include "core/people/step_commands.h"
+#include "core/commands/step_commands.h"
 
 #include "core/doc/pxdoc.h"
 #include "core/people/person.h"
