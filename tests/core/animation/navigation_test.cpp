@@ -1,72 +1,39 @@
-// The navigation commands and the Go To Step dialog.
+// The navigation commands; the Go To Step dialog is driven through its widgets in
+// tests/qt/dialogs/animation_dialogs_test.cpp.
 #include <gtest/gtest.h>
 
 #include "core/support/shows.h"
-#include "core/animation/go_to_step_dialog.h"
 #include "core/animation/navigation.h"
 #include "core/util/format.h"
 
 namespace px::test {
 namespace {
 
-TEST(GoToStepDialog, MeasuresOfFourStepsAndButtonsThatStopAtZero) {
-  GoToStepDialog dialog(13);
-  EXPECT_EQ(dialog.m_nMeasure, 3);  // 13 / 4
-  dialog.SetMeasure(3);
-  EXPECT_EQ(dialog.m_nStep, 12);  // 3 * 4
-  dialog.SetMeasure(-2);
-  EXPECT_EQ(dialog.m_nStep, 0);
-  dialog.SetStep(9);
-  dialog.StepDown8();
-  EXPECT_EQ(dialog.m_nStep, 1);  // 9 - 8
-  dialog.StepDown8();
-  EXPECT_EQ(dialog.m_nStep, 0);
-  dialog.MeasureUp8();
-  dialog.MeasureUp();
-  EXPECT_EQ(dialog.m_nStep, 36);  // 32 + 4
-  EXPECT_EQ(dialog.m_nMeasure, 9);
-  dialog.SetStep(-5);  // typed
-  EXPECT_EQ(dialog.ChosenStep(), 0);
-}
-
-TEST(Navigation, GoToStepStopsTheShowAndGoesThere) {
-  AnimationFixture f;
-  f.Pictures({0, 8});
-  f.PlayFrom(2, 1);
-  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
-  GoToStepDialog dialog(f.doc.m_nCurrentStep);
-  dialog.SetMeasure(3);
-  GoToStep(f.doc, f.ui, dialog.ChosenStep());
-  EXPECT_EQ(f.doc.m_nCurrentStep, 12);
-  EXPECT_EQ(f.doc.m_nLastStep, 8);  // a jump does not grow the show
-  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 12");
-  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
-  EXPECT_FALSE(f.timer.armed);
-}
-
-TEST(Navigation, StepsPicturesAndEndsOfTheShow) {
+// The keys on the demo show are driven in tests/qt/view/animation_test.cpp; here the ends
+// of the show those keys cannot reach there.
+TEST(Navigation, EndsOfTheShowStopItAndGoToStepDoesNotGrowIt) {
   AnimationFixture f;
   f.Pictures({3, 8, 8});
+  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
   using Command = void (*)(CPxDoc&, Ui&);
   const std::pair<Command, int> moves[] = {
-      {PreviousStep, 0},     {PreviousPicture, 0},  // nothing below step 0
-      {NextStep, 1},         {NextPicture, 3},     {NextPicture, 8},
-      {NextPicture, 8},  // none after the last
-      {NextStep, 9},         {NextStep, 10},        // Next Step past the end grows the show
-      {PreviousPicture, 8},  {PreviousPicture, 3},
+      {PreviousPicture, 0}, {GoToEnd, 8}, {NextPicture, 8},  // none after the last
+      {NextStep, 9},        {PreviousPicture, 8}, {PreviousPicture, 3},
       {PreviousPicture, 0},  // 2, 1, 0: the walk ends at step 0
-      {GoToEnd, 10},         {Rewind, 0},
   };
   for (const auto& [command, step] : moves) {
     command(f.doc, f.ui);
-    EXPECT_EQ(f.doc.m_nCurrentStep, step);
     EXPECT_EQ(f.ui.m_stepBoxTexts.back(), Format("Step: %d", step));
   }
-  EXPECT_EQ(f.doc.m_nLastStep, 10);
+  EXPECT_EQ(f.doc.m_nLastStep, 9);
+  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
   // Each command stops the show and refreshes the time line once.
-  EXPECT_EQ(f.ui.m_animationStops, 13);
-  EXPECT_EQ(f.ui.m_timeLineRedraws, 13);
-  EXPECT_TRUE(f.ui.m_messages.empty());
+  EXPECT_EQ(f.ui.m_animationStops, 7);
+  EXPECT_EQ(f.ui.m_timeLineRedraws, 7);
+  GoToStep(f.doc, f.ui, 40);
+  EXPECT_EQ(f.doc.m_nLastStep, 9);
+  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 40");
+  EXPECT_EQ(f.ui.m_animationStops, 8);
 }
 
 TEST(Navigation, NextSongFromASongsBeginGoesToTheNextSong) {
