@@ -12,9 +12,10 @@ namespace px {
 namespace {
 
 // Rotated coordinates: a positive value rounds half up, a negative one is truncated
-// (fmod keeps the sign of its argument, so negatives never reach the +1).
+// (the fraction keeps the sign of its argument, so negatives never reach the +1).
+// v - trunc(v) is exactly fmod(v, 1.0), without the library call.
 int RoundRotated(double v) {
-  if (std::fmod(v, 1.0) >= 0.5) v += 1.0;
+  if (v - std::trunc(v) >= 0.5) v += 1.0;
   return Trunc(std::clamp(v, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
@@ -26,7 +27,13 @@ int Shear(int y, int x, int left, double skew) {
 CPoint Rotate(CPoint pt, CPoint pivot, double angle) {
   const double dx = static_cast<double>(pt.x) - pivot.x;
   const double dy = static_cast<double>(pt.y) - pivot.y;
-  const double c = std::cos(angle), s = std::sin(angle);
+  // Every slot of a formation turns by the same angle: its cosine and sine are kept.
+  thread_local double lastAngle = 0.0, c = 1.0, s = 0.0;
+  if (angle != lastAngle) {
+    lastAngle = angle;
+    c = std::cos(angle);
+    s = std::sin(angle);
+  }
   return CPoint{ClampCoord(pivot.x) + RoundRotated(c * dx - s * dy), ClampCoord(pivot.y) + RoundRotated(s * dx + c * dy)};
 }
 

@@ -61,7 +61,8 @@ class MulDivRun {
 // Branch-free: the half is as likely as not, and a mispredicted branch costs more than the add.
 inline int RoundRotated(double value) {
   value += static_cast<double>(value - std::trunc(value) >= 0.5);
-  return Trunc(value);
+  // Trunc's checks only matter outside the int range (and for NaN, which fails both tests).
+  return value > -2147483648.0 && value < 2147483647.0 ? static_cast<int>(value) : Trunc(value);
 }
 
 // Rotates p about centre with the formation transform's rounding (skew 0), given the

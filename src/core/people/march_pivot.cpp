@@ -73,7 +73,7 @@ void PivotSteps(const Approach& a, int first, int last, CPoint* out) {
     const CPoint centre{c1.x + delta.x, c1.y + delta.y};
     CPoint p{p1.x + mx.Value() + delta.x, p1.y + my.Value() + delta.y};
     if (pf.m_dRotation != 0.0) p = RotateAbout(p, centre, cosR, sinR);
-    out[s - first] = turn * e / a.total == 0.0 ? p : rotated(p, centre, e);
+    out[s - first] = rotated(p, centre, e);
   }
 }
 
