@@ -120,5 +120,19 @@ TEST(DamagedFile, ReservedRoomIsBoundedByTheFileSize) {
   }
 }
 
+// Small shows found by fuzzing whose fill-mode formations once took most of a minute to load
+// or to spot: they load, and every slot has its spot, at the cost of their few slots and edges.
+TEST(DamagedFile, ShowsThatOnceTookMinutesLoadAndSpot) {
+  for (const char* name : {"slow_load_42s.sho", "slow_fill_2000.sho"}) {
+    CPxDoc doc;
+    const FileResult r = ReadShowFile(std::string(PYXARO_SOURCE_DIR "/tests/data/") + name, doc);
+    ASSERT_TRUE(r.ok) << name << ": " << r.message;
+    size_t spots = 0;
+    for (const auto& f : doc.m_formations) spots += f->GetAllSpots().size();
+    EXPECT_GT(spots, 0u) << name;
+    doc.RecalcPositions();
+  }
+}
+
 }  // namespace
 }  // namespace px::test
