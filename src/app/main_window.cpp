@@ -17,7 +17,7 @@
 #include "dialogs/show_settings_dialogs.h"
 #include "dialogs/view_options_dialog.h"
 #include "view/field_view.h"
-#include "core/formation/formation_properties_command.h"
+#include "core/commands/formation_properties_command.h"
 #include "view/time_line_window.h"
 
 namespace px {

@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "core/doc/pxdoc.h"
 #include "core/people/position_description.h"
-#include "core/people/step_commands.h"
+#include "core/commands/step_commands.h"
 #include "core/util/cp1252.h"
 
 namespace px {

@@ -30,10 +30,9 @@ class TempoSpinBox : public QSpinBox {
   }
 };
 
-QCheckBox* Check(const char* label, bool checked) {
+QCheckBox* Check(const char* label) {
   auto* box = new QCheckBox(QObject::tr(label));
   box->setObjectName(QString::fromLatin1(label));
-  box->setChecked(checked);
   return box;
 }
 
@@ -42,7 +41,7 @@ QCheckBox* Check(const char* label, bool checked) {
 AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui& ui, QWidget* parent)
     : ModelDialog(ui, QString::fromLatin1(AnimationOptionsDialog::kTitle), QString::fromLatin1(kHelpTopic), parent),
       m_model(model) {
-  stepSize = new QLineEdit(QString::fromStdString(m_model.m_strStepSize));
+  stepSize = new QLineEdit;
   stepSize->setMaxLength(AnimationOptionsDialog::kStepSizeChars);
   calculator = new QPushButton(QStringLiteral("S"));
   calculator->setObjectName(QStringLiteral("S/Default Step Size:"));
@@ -53,13 +52,12 @@ AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui
   stepRow->addWidget(stepSize);
   stepRow->addWidget(calculator);
 
-  loopAtEnd = Check("Loop At End Of Show", m_model.m_bLoopAtEnd);
-  stopAtEnd = Check("Stop At End Of Show", m_model.m_bStopAtEnd);
-  stopAtPicture = Check("Stop At Each Picture", m_model.m_bStopAtPicture);
+  loopAtEnd = Check("Loop At End Of Show");
+  stopAtEnd = Check("Stop At End Of Show");
+  stopAtPicture = Check("Stop At Each Picture");
   tempo = new TempoSpinBox;
-  tempo->setValue(m_model.m_nTempo);
-  syncToMidi = Check("Play / Synch To MIDI", m_model.m_bSyncToMidi);
-  saveStepsToMemory = Check("Save Steps To Memory", m_model.m_bSaveStepsToMemory);
+  syncToMidi = Check("Play / Synch To MIDI");
+  saveStepsToMemory = Check("Save Steps To Memory");
 
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -72,6 +70,14 @@ AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui
   form->addRow(saveStepsToMemory);
   layout->addLayout(form);
   layout->addWidget(buttons());
+  m_fields.Bind(stepSize, m_model.m_strStepSize);
+  m_fields.Bind(loopAtEnd, m_model.m_bLoopAtEnd);
+  m_fields.Bind(stopAtEnd, m_model.m_bStopAtEnd);
+  m_fields.Bind(stopAtPicture, m_model.m_bStopAtPicture);
+  m_fields.Bind(tempo, m_model.m_nTempo);
+  m_fields.Bind(syncToMidi, m_model.m_bSyncToMidi);
+  m_fields.Bind(saveStepsToMemory, m_model.m_bSaveStepsToMemory);
+  m_fields.Load();
 }
 
 void AnimationOptionsBox::Calculate() {
@@ -81,13 +87,7 @@ void AnimationOptionsBox::Calculate() {
 }
 
 std::pair<std::string, std::string> AnimationOptionsBox::StoreAndCheck() {
-  m_model.m_strStepSize = stepSize->text().toStdString();
-  m_model.m_bLoopAtEnd = loopAtEnd->isChecked();
-  m_model.m_bStopAtEnd = stopAtEnd->isChecked();
-  m_model.m_bStopAtPicture = stopAtPicture->isChecked();
-  m_model.m_nTempo = tempo->value();
-  m_model.m_bSyncToMidi = syncToMidi->isChecked();
-  m_model.m_bSaveStepsToMemory = saveStepsToMemory->isChecked();
+  m_fields.Store();
   if (const auto refusal = m_model.validate()) return {refusal->text, refusal->caption};
   return {};
 }

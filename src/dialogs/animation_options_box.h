@@ -9,6 +9,7 @@
 
 #include "core/animation/animation_options.h"
 #include "dialogs/dialog_support.h"
+#include "dialogs/field_bindings.h"
 
 namespace px {
 
@@ -38,6 +39,7 @@ class AnimationOptionsBox : public ModelDialog {
   void Calculate();
 
   AnimationOptionsDialog m_model;
+  FieldBindings m_fields;
 };
 
 // The command: stops the show, runs the dialog and stores its values on OK; true when OK.

@@ -165,79 +165,56 @@ FormationPropertiesDialog::FormationPropertiesDialog(const FormationProperties& 
   connect(rotateUp, &QPushButton::clicked, this, [this] { Interlock([](auto& m) { m.SpinRotated(1); }); });
   connect(rotateDown, &QPushButton::clicked, this, [this] { Interlock([](auto& m) { m.SpinRotated(-1); }); });
   connect(unrotate, &QPushButton::clicked, this, [this] { Interlock([](auto& m) { m.Unrotate(); }); });
-  Load();
+  Bind();
+  m_fields.Load();
 }
 
-void FormationPropertiesDialog::Load() {
-  const FormationProperties& m = m_model;
-  name->setText(FromShow(m.m_strName));
-  count->setValue(m.m_nCount);
-  width->setText(Text(m.m_strWidth));
-  height->setText(Text(m.m_strHeight));
-  scaleToFit->setChecked(m.m_bScaleToFit);
-  scaleToInterval->setChecked(m.m_bScaleToInterval);
-  if (QAbstractButton* kind = shape->button(m.m_nShape)) kind->setChecked(true);
-  block->setChecked(m.m_bBlock);
-  rows->setValue(m.m_nRows);
-  color->setColor(m.m_crLine);
-  const QString sidesText = QString::number(m.m_nSides);
-  if (sides->text().toInt() != m.m_nSides || sides->text().isEmpty()) sides->setText(sidesText);
-  star->setText(Text(m.m_strStar));
-  skew->setText(Text(m.m_strSkew));
-  rotated->setText(Text(m.m_strRotated));
-  number->setText(Text(m.m_strNumber));
-  interval->setText(Text(m.m_strInterval));
-  spread->setChecked(m.m_bSpread);
-  peopleFill->setChecked(m.m_bPeopleFill);
-  peopleFill->setEnabled(m.m_bPeopleFillEnabled);
-  reverse->setChecked(m.m_bReverse);
-  centerPivot->setChecked(m.m_bCenterPivot);
-  cornerPivot->setChecked(m.m_bCornerPivot);
-  propFill->setChecked(m.m_bPropFill);
-  fillColor->setColor(m.m_crFill);
-  endStep->setValue(m.m_nEndStep);
-  arrow->setChecked(m.m_bArrow);
-}
-
-void FormationPropertiesDialog::Store() {
+void FormationPropertiesDialog::Bind() {
   FormationProperties& m = m_model;
-  m.m_strName = ToShow(name->text());
-  m.m_nCount = count->value();
-  m.m_strWidth = Text(width);
-  m.m_strHeight = Text(height);
-  m.m_bScaleToFit = scaleToFit->isChecked();
-  m.m_bScaleToInterval = scaleToInterval->isChecked();
-  if (shape->checkedId() >= 0) m.m_nShape = shape->checkedId();
-  m.m_bBlock = block->isChecked();
-  m.m_nRows = rows->value();
-  m.m_crLine = color->color();
-  m.m_nSides = sides->text().toInt();
-  m.m_strStar = Text(star);
-  m.m_strSkew = Text(skew);
-  m.m_strRotated = Text(rotated);
-  m.m_strInterval = Text(interval);
-  m.m_bSpread = spread->isChecked();
-  m.m_bPeopleFill = peopleFill->isChecked();
-  m.m_bReverse = reverse->isChecked();
-  m.m_bCenterPivot = centerPivot->isChecked();
-  m.m_bCornerPivot = cornerPivot->isChecked();
-  m.m_bPropFill = propFill->isChecked();
-  m.m_crFill = fillColor->color();
-  m.m_nEndStep = endStep->value();
-  m.m_bArrow = arrow->isChecked();
+  m_fields.BindShowText(name, m.m_strName);
+  m_fields.Bind(count, m.m_nCount);
+  m_fields.Bind(width, m.m_strWidth);
+  m_fields.Bind(height, m.m_strHeight);
+  m_fields.Bind(scaleToFit, m.m_bScaleToFit);
+  m_fields.Bind(scaleToInterval, m.m_bScaleToInterval);
+  m_fields.Bind(shape, m.m_nShape);
+  m_fields.Bind(block, m.m_bBlock);
+  m_fields.Bind(rows, m.m_nRows);
+  m_fields.Bind(color, m.m_crLine);
+  // The sides keep what is being typed ("05" stays) while it means the same number.
+  m_fields.Add(
+      [this, &m] {
+        if (sides->text().toInt() != m.m_nSides || sides->text().isEmpty()) sides->setText(QString::number(m.m_nSides));
+      },
+      [this, &m] { m.m_nSides = sides->text().toInt(); });
+  m_fields.Bind(star, m.m_strStar);
+  m_fields.Bind(skew, m.m_strSkew);
+  m_fields.Bind(rotated, m.m_strRotated);
+  m_fields.Add([this, &m] { number->setText(Text(m.m_strNumber)); }, [] {});
+  m_fields.Bind(interval, m.m_strInterval);
+  m_fields.Bind(spread, m.m_bSpread);
+  m_fields.Bind(peopleFill, m.m_bPeopleFill);
+  m_fields.Add([this, &m] { peopleFill->setEnabled(m.m_bPeopleFillEnabled); }, [] {});
+  m_fields.Bind(reverse, m.m_bReverse);
+  m_fields.Bind(centerPivot, m.m_bCenterPivot);
+  m_fields.Bind(cornerPivot, m.m_bCornerPivot);
+  m_fields.Bind(propFill, m.m_bPropFill);
+  m_fields.Bind(fillColor, m.m_crFill);
+  m_fields.Bind(endStep, m.m_nEndStep);
+  m_fields.Bind(arrow, m.m_bArrow);
 }
 
 void FormationPropertiesDialog::Interlock(const std::function<void(FormationProperties&)>& change) {
-  Store();
+  m_fields.Store();
   change(m_model);
-  Load();
+  m_fields.Load();
 }
 
 std::pair<std::string, std::string> FormationPropertiesDialog::StoreAndCheck() {
-  Store();
+  m_fields.Store();
   const auto refusal = m_model.Validate();
   // The checks may have corrected fields (the interval of a fill, the end step): show them.
-  Load();
+  m_fields.Load();
   if (refusal) return {refusal->text, refusal->caption};
   return {};
 }

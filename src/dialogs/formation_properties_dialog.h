@@ -10,6 +10,7 @@
 
 #include "core/formation/formation_properties.h"
 #include "dialogs/dialog_support.h"
+#include "dialogs/field_bindings.h"
 
 namespace px {
 
@@ -44,13 +45,13 @@ class FormationPropertiesDialog : public ModelDialog {
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
-  void Load();
-  void Store();
+  void Bind();
   // Stores the widgets, lets the model react to a control, and shows the result.
   void Interlock(const std::function<void(FormationProperties&)>& change);
   void Calculate(QLineEdit* edit);
 
   FormationProperties m_model;
+  FieldBindings m_fields;
   double m_stepLength;
 };
 

@@ -29,9 +29,9 @@ GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, dou
     presetLayout->addWidget(button);
   }
   connect(m_presets, &QButtonGroup::idClicked, this, [this](int id) {
-    Store();
+    m_fields.Store();
     m_model.SelectPreset(id);
-    Load();
+    m_fields.Load();
   });
 
   auto* sizeBox = new QGroupBox(tr("Size (inches)"));
@@ -89,51 +89,32 @@ GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, dou
   other->addWidget(fieldColor, 1, 2, 1, 2);
   layout->addLayout(other);
   layout->addWidget(buttons());
-  Load();
+  Bind();
+  m_fields.Load();
 }
 
-void GridPropertiesDialog::Load() {
-  if (QAbstractButton* preset = m_presets->button(m_model.m_nFieldType)) preset->setChecked(true);
-  width->setText(QString::fromStdString(InchesText(m_model.m_dWidth)));
-  height->setText(QString::fromStdString(InchesText(m_model.m_dHeight)));
-  hash1->setText(QString::fromStdString(InchesText(m_model.m_dHash1)));
-  hash2->setText(QString::fromStdString(InchesText(m_model.m_dHash2)));
+void GridPropertiesDialog::Bind() {
+  m_fields.Bind(m_presets, m_model.m_nFieldType);
+  m_fields.BindInches(width, m_model.m_dWidth);
+  m_fields.BindInches(height, m_model.m_dHeight);
+  m_fields.BindInches(hash1, m_model.m_dHash1);
+  m_fields.BindInches(hash2, m_model.m_dHash2);
   for (size_t i = 0; i < families.size(); ++i) {
-    families[i].vertical->setChecked(m_model.m_families[i].vertical);
-    families[i].horizontal->setChecked(m_model.m_families[i].horizontal);
-    families[i].dotted->setChecked(m_model.m_families[i].dotted);
-    families[i].color->setColor(m_model.m_families[i].color);
+    m_fields.Bind(families[i].vertical, m_model.m_families[i].vertical);
+    m_fields.Bind(families[i].horizontal, m_model.m_families[i].horizontal);
+    m_fields.Bind(families[i].dotted, m_model.m_families[i].dotted);
+    m_fields.Bind(families[i].color, m_model.m_families[i].color);
   }
-  hashColor->setColor(m_model.m_crHash);
-  fieldColor->setColor(m_model.m_crField);
-  bold->setChecked(m_model.m_bBold);
-  showHash1->setChecked(m_model.m_bShowHash1);
-  showHash2->setChecked(m_model.m_bShowHash2);
-  centerHorizontal->setChecked(m_model.m_bCenterHorizontal);
-}
-
-void GridPropertiesDialog::Store() {
-  if (m_presets->checkedId() >= 0) m_model.m_nFieldType = m_presets->checkedId();
-  m_model.m_dWidth = ReadNumber(width->text().toStdString());
-  m_model.m_dHeight = ReadNumber(height->text().toStdString());
-  m_model.m_dHash1 = ReadNumber(hash1->text().toStdString());
-  m_model.m_dHash2 = ReadNumber(hash2->text().toStdString());
-  for (size_t i = 0; i < families.size(); ++i) {
-    m_model.m_families[i].vertical = families[i].vertical->isChecked();
-    m_model.m_families[i].horizontal = families[i].horizontal->isChecked();
-    m_model.m_families[i].dotted = families[i].dotted->isChecked();
-    m_model.m_families[i].color = families[i].color->color();
-  }
-  m_model.m_crHash = hashColor->color();
-  m_model.m_crField = fieldColor->color();
-  m_model.m_bBold = bold->isChecked();
-  m_model.m_bShowHash1 = showHash1->isChecked();
-  m_model.m_bShowHash2 = showHash2->isChecked();
-  m_model.m_bCenterHorizontal = centerHorizontal->isChecked();
+  m_fields.Bind(hashColor, m_model.m_crHash);
+  m_fields.Bind(fieldColor, m_model.m_crField);
+  m_fields.Bind(bold, m_model.m_bBold);
+  m_fields.Bind(showHash1, m_model.m_bShowHash1);
+  m_fields.Bind(showHash2, m_model.m_bShowHash2);
+  m_fields.Bind(centerHorizontal, m_model.m_bCenterHorizontal);
 }
 
 std::pair<std::string, std::string> GridPropertiesDialog::StoreAndCheck() {
-  Store();
+  m_fields.Store();
   return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/draw/grid_properties.h"
 #include "dialogs/dialog_support.h"
+#include "dialogs/field_bindings.h"
 
 namespace px {
 
@@ -35,11 +36,11 @@ class GridPropertiesDialog : public ModelDialog {
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
-  void Load();
-  void Store();
+  void Bind();
   void Calculate(QLineEdit* edit);
 
   GridPropertiesModel m_model;
+  FieldBindings m_fields;
   double m_stepLength;
   QButtonGroup* m_presets;
 };

@@ -23,7 +23,9 @@ SetBitmapsDialog::SetBitmapsDialog(const SetBitmapsModel& model, Ui& ui, QWidget
   auto* form = new QFormLayout;
   for (int group = 0; group < GROUP_COUNT; ++group) {
     auto* row = new QHBoxLayout;
-    files[group] = new QLineEdit(FromPath(m_model.m_strFiles[group]));
+    files[group] = new QLineEdit;
+    m_fields.Add([this, group] { files[group]->setText(FromPath(m_model.m_strFiles[group])); },
+                 [this, group] { m_model.m_strFiles[group] = ToPath(files[group]->text().trimmed()); });
     files[group]->setMinimumWidth(320);
     auto* browse = new QPushButton(tr("Browse..."));
     connect(browse, &QPushButton::clicked, this, [this, group] { Browse(group); });
@@ -33,6 +35,7 @@ SetBitmapsDialog::SetBitmapsDialog(const SetBitmapsModel& model, Ui& ui, QWidget
   }
   layout->addLayout(form);
   layout->addWidget(buttons());
+  m_fields.Load();
 }
 
 void SetBitmapsDialog::Browse(int group) {
@@ -46,7 +49,7 @@ void SetBitmapsDialog::Browse(int group) {
 }
 
 std::pair<std::string, std::string> SetBitmapsDialog::StoreAndCheck() {
-  for (int group = 0; group < GROUP_COUNT; ++group) m_model.m_strFiles[group] = ToPath(files[group]->text().trimmed());
+  m_fields.Store();
   return {};
 }
 
@@ -63,11 +66,14 @@ DocumentInfoDialog::DocumentInfoDialog(const DocumentInfoModel& model, Ui& ui, Q
     } else {
       editors[field] = new QLineEdit;
     }
-    SetText(field, FromShow(m_model.m_texts[field]).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // The show keeps Windows line breaks in its multi-line texts.
+    m_fields.Add([this, field] { SetText(field, FromShow(m_model.m_texts[field]).replace(QLatin1String("\r\n"), QLatin1String("\n"))); },
+                 [this, field] { m_model.m_texts[field] = ToShow(Text(field).replace(QLatin1String("\n"), QLatin1String("\r\n"))); });
     form->addRow(tr(DocumentInfoModel::kLabels[field]), editors[field]);
   }
   layout->addLayout(form);
   layout->addWidget(buttons());
+  m_fields.Load();
   resize(480, sizeHint().height());
 }
 
@@ -78,17 +84,13 @@ void DocumentInfoDialog::SetText(int field, const QString& text) {
     static_cast<QPlainTextEdit*>(editors[field])->setPlainText(text);
 }
 
+QString DocumentInfoDialog::Text(int field) const {
+  if (auto* edit = qobject_cast<QLineEdit*>(editors[field])) return edit->text();
+  return static_cast<QPlainTextEdit*>(editors[field])->toPlainText();
+}
+
 std::pair<std::string, std::string> DocumentInfoDialog::StoreAndCheck() {
-  for (int field = 0; field < DocumentInfoModel::FIELD_COUNT; ++field) {
-    QString text;
-    if (auto* edit = qobject_cast<QLineEdit*>(editors[field]))
-      text = edit->text();
-    else
-      text = static_cast<QPlainTextEdit*>(editors[field])->toPlainText();
-    // The show keeps Windows line breaks in its multi-line texts.
-    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    m_model.m_texts[field] = ToShow(text);
-  }
+  m_fields.Store();
   return {};
 }
 

@@ -5,8 +5,9 @@
 #include <array>
 
 #include "core/draw/set_bitmaps.h"
-#include "dialogs/dialog_support.h"
 #include "core/doc/document_info.h"
+#include "dialogs/dialog_support.h"
+#include "dialogs/field_bindings.h"
 
 namespace px {
 
@@ -26,6 +27,7 @@ class SetBitmapsDialog : public ModelDialog {
  private:
   void Browse(int group);
   SetBitmapsModel m_model;
+  FieldBindings m_fields;
 };
 
 class DocumentInfoDialog : public ModelDialog {
@@ -37,12 +39,14 @@ class DocumentInfoDialog : public ModelDialog {
   // One editor per text; the multi-line ones are plain-text editors.
   std::array<QWidget*, DocumentInfoModel::FIELD_COUNT> editors{};
   void SetText(int field, const QString& text);
+  QString Text(int field) const;
 
  protected:
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
   DocumentInfoModel m_model;
+  FieldBindings m_fields;
 };
 
 // Run the dialogs on the show; true when OK changed it.

@@ -8,8 +8,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "core/draw/grid_properties.h"
-#include "core/people/step_calculator.h"
 
 namespace px {
 namespace {
@@ -87,25 +85,20 @@ const ColourControl kPeopleColours[] = {
     {"Default Fill", &ViewOptionsModel::m_crPersonFill},
 };
 
-template <typename Control, size_t N>
-void AddChecks(QWidget* owner, QLayout* layout, const Control (&controls)[N], const char* group) {
-  for (const Control& c : controls) {
-    auto* box = new QCheckBox(QObject::tr(c.label), owner);
-    box->setObjectName(QString::fromLatin1(group) + '/' + QString::fromLatin1(c.label));
-    layout->addWidget(box);
-  }
-}
-
-template <size_t N>
-void AddColours(QWidget* owner, QLayout* layout, const ColourControl (&controls)[N], const char* group) {
-  for (const ColourControl& c : controls) {
-    auto* button = new ColorButton(QObject::tr(c.label), owner);
-    button->setObjectName(QString::fromLatin1(group) + '/' + QString::fromLatin1(c.label));
-    layout->addWidget(button);
-  }
-}
-
 QString Name(const char* group, const char* label) { return QString::fromLatin1(group) + '/' + QString::fromLatin1(label); }
+
+// The check boxes or colour buttons of one group, each named by its group and label and
+// bound to its field.
+template <typename Widget, typename Control, size_t N>
+void AddBound(QWidget* owner, QLayout* layout, const Control (&controls)[N], const char* group, ViewOptionsModel& model,
+              FieldBindings& fields) {
+  for (const Control& c : controls) {
+    auto* widget = new Widget(QObject::tr(c.label), owner);
+    widget->setObjectName(Name(group, c.label));
+    layout->addWidget(widget);
+    fields.Bind(widget, model.*c.member);
+  }
+}
 
 }  // namespace
 
@@ -123,44 +116,47 @@ ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWid
   auto* formationLayout = new QVBoxLayout(formations);
   auto* intervalRow = new QFormLayout;
   intervalRow->addRow(tr("Default Interval:"), interval);
+  m_fields.BindInches(interval, m_model.m_dInterval);
   formationLayout->addLayout(intervalRow);
-  AddChecks(this, formationLayout, kFormationFlags, "Formations");
-  AddColours(this, formationLayout, kFormationColours, "Formations");
+  AddBound<QCheckBox>(this, formationLayout, kFormationFlags, "Formations", m_model, m_fields);
+  AddBound<ColorButton>(this, formationLayout, kFormationColours, "Formations", m_model, m_fields);
   grid->addWidget(formations, 0, 0, 2, 1);
 
   auto* snap = new QGroupBox(tr("Snap"));
   auto* snapLayout = new QVBoxLayout(snap);
-  AddChecks(this, snapLayout, kSnapFlags, "Snap");
+  AddBound<QCheckBox>(this, snapLayout, kSnapFlags, "Snap", m_model, m_fields);
   auto* snapRow = new QFormLayout;
   snapRow->addRow(tr("Snap Inches:"), snapInches);
+  m_fields.BindInches(snapInches, m_model.m_dSnapInches);
   snapLayout->addLayout(snapRow);
   grid->addWidget(snap, 0, 1);
 
   auto* threeD = new QGroupBox(tr("3D"));
   auto* threeDLayout = new QVBoxLayout(threeD);
-  AddChecks(this, threeDLayout, k3DFlags, "3D");
+  AddBound<QCheckBox>(this, threeDLayout, k3DFlags, "3D", m_model, m_fields);
   grid->addWidget(threeD, 1, 1);
 
   auto* people = new QGroupBox(tr("People"));
   auto* peopleLayout = new QVBoxLayout(people);
-  AddChecks(this, peopleLayout, kPeopleFlags, "People");
-  AddColours(this, peopleLayout, kPeopleColours, "People");
+  AddBound<QCheckBox>(this, peopleLayout, kPeopleFlags, "People", m_model, m_fields);
+  AddBound<ColorButton>(this, peopleLayout, kPeopleColours, "People", m_model, m_fields);
   grid->addWidget(people, 0, 2, 2, 1);
 
   auto* ids = new QGroupBox(tr("ID Numbers"));
   auto* idLayout = new QVBoxLayout(ids);
-  AddChecks(this, idLayout, kIdFlags, "ID Numbers");
+  AddBound<QCheckBox>(this, idLayout, kIdFlags, "ID Numbers", m_model, m_fields);
   const char* positions[4] = {"Right", "Left", "Top", "Bottom"};
   for (int i = 0; i < 4; ++i) {
     auto* button = new QRadioButton(tr(positions[i]));
     idPosition->addButton(button, i);
     idLayout->addWidget(button);
   }
+  m_fields.Bind(idPosition, m_model.m_nIdPosition);
   grid->addWidget(ids, 2, 0);
 
   auto* showAs = new QGroupBox(tr("Show People As"));
   auto* showAsLayout = new QVBoxLayout(showAs);
-  AddChecks(this, showAsLayout, kShowAsFlags, "Show People As");
+  AddBound<QCheckBox>(this, showAsLayout, kShowAsFlags, "Show People As", m_model, m_fields);
   grid->addWidget(showAs, 2, 1);
 
   auto* print = new QGroupBox(tr("Print"));
@@ -171,7 +167,8 @@ ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWid
     printRange->addButton(button, i);
     printLayout->addWidget(button);
   }
-  AddChecks(this, printLayout, kPrintFlags, "Print");
+  m_fields.Bind(printRange, m_model.m_nPrintRange);
+  AddBound<QCheckBox>(this, printLayout, kPrintFlags, "Print", m_model, m_fields);
   grid->addWidget(print, 2, 2);
 
   auto* sizes = new QGroupBox(tr("Sizes"));
@@ -182,65 +179,18 @@ ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWid
     spin->setRange(-9999, 9999);
     spin->setObjectName(Name("Sizes", n.label));
     sizeLayout->addRow(tr(n.label) + ':', spin);
+    m_fields.Bind(spin, m_model.*n.member);
   }
   grid->addWidget(sizes, 3, 0, 1, 3);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons());
-  Exchange(true);
-}
-
-void ViewOptionsDialog::Exchange(bool toWidgets) {
-  auto flags = [&](const auto& controls, const char* group) {
-    for (const FlagControl& c : controls) {
-      auto* box = findChild<QCheckBox*>(Name(group, c.label));
-      if (toWidgets)
-        box->setChecked(m_model.*c.member);
-      else
-        m_model.*c.member = box->isChecked();
-    }
-  };
-  flags(kFormationFlags, "Formations");
-  flags(kSnapFlags, "Snap");
-  flags(k3DFlags, "3D");
-  flags(kPeopleFlags, "People");
-  flags(kIdFlags, "ID Numbers");
-  flags(kShowAsFlags, "Show People As");
-  flags(kPrintFlags, "Print");
-  auto colours = [&](const auto& controls, const char* group) {
-    for (const ColourControl& c : controls) {
-      auto* button = findChild<ColorButton*>(Name(group, c.label));
-      if (toWidgets)
-        button->setColor(m_model.*c.member);
-      else
-        m_model.*c.member = button->color();
-    }
-  };
-  colours(kFormationColours, "Formations");
-  colours(kPeopleColours, "People");
-  for (const NumberControl& n : kNumbers) {
-    auto* spin = findChild<QSpinBox*>(Name("Sizes", n.label));
-    if (toWidgets)
-      spin->setValue(m_model.*n.member);
-    else
-      m_model.*n.member = spin->value();
-  }
-  if (toWidgets) {
-    interval->setText(QString::fromStdString(InchesText(m_model.m_dInterval)));
-    snapInches->setText(QString::fromStdString(InchesText(m_model.m_dSnapInches)));
-    if (auto* b = idPosition->button(m_model.m_nIdPosition)) b->setChecked(true);
-    if (auto* b = printRange->button(m_model.m_nPrintRange)) b->setChecked(true);
-  } else {
-    m_model.m_dInterval = ReadNumber(interval->text().toStdString());
-    m_model.m_dSnapInches = ReadNumber(snapInches->text().toStdString());
-    if (idPosition->checkedId() >= 0) m_model.m_nIdPosition = idPosition->checkedId();
-    if (printRange->checkedId() >= 0) m_model.m_nPrintRange = printRange->checkedId();
-  }
+  m_fields.Load();
 }
 
 std::pair<std::string, std::string> ViewOptionsDialog::StoreAndCheck() {
-  Exchange(false);
+  m_fields.Store();
   if (const auto refusal = m_model.validate()) return {refusal->text, refusal->caption};
   return {};
 }

@@ -6,6 +6,7 @@
 
 #include "core/draw/view_options.h"
 #include "dialogs/dialog_support.h"
+#include "dialogs/field_bindings.h"
 
 namespace px {
 
@@ -25,9 +26,8 @@ class ViewOptionsDialog : public ModelDialog {
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
-  void Exchange(bool toWidgets);
-
   ViewOptionsModel m_model;
+  FieldBindings m_fields;
 };
 
 // Runs the dialog on the show; true when OK changed the show's settings.

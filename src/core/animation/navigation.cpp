@@ -70,6 +70,16 @@ std::vector<std::optional<int>> SongSteps(const CPxDoc& doc) {
   return steps;
 }
 
+void GoToComment(CPxDoc& doc, Ui& ui, bool forward) {
+  BeginNavigation(doc, ui);
+  if (forward && doc.m_comments.empty()) {
+    ui.MessageBox("No comments.", "Next Comment");
+  } else if (const std::optional<int> step = Nearest(CommentSteps(doc), doc.m_nCurrentStep, forward)) {
+    MoveTo(doc, ui, *step);
+  }
+  ui.RedrawTimeLine();
+}
+
 void GoToSong(CPxDoc& doc, Ui& ui, bool forward) {
   BeginNavigation(doc, ui);
   if (doc.m_songs.empty()) {
@@ -133,21 +143,9 @@ void PreviousPicture(CPxDoc& doc, Ui& ui) {
   ui.RedrawTimeLine();
 }
 
-void NextComment(CPxDoc& doc, Ui& ui) {
-  BeginNavigation(doc, ui);
-  if (doc.m_comments.empty()) {
-    ui.MessageBox("No comments.", "Next Comment");
-  } else if (const std::optional<int> step = Nearest(CommentSteps(doc), doc.m_nCurrentStep, true)) {
-    MoveTo(doc, ui, *step);
-  }
-  ui.RedrawTimeLine();
-}
+void NextComment(CPxDoc& doc, Ui& ui) { GoToComment(doc, ui, true); }
 
-void PreviousComment(CPxDoc& doc, Ui& ui) {
-  BeginNavigation(doc, ui);
-  if (const std::optional<int> step = Nearest(CommentSteps(doc), doc.m_nCurrentStep, false)) MoveTo(doc, ui, *step);
-  ui.RedrawTimeLine();
-}
+void PreviousComment(CPxDoc& doc, Ui& ui) { GoToComment(doc, ui, false); }
 
 void NextSong(CPxDoc& doc, Ui& ui) { GoToSong(doc, ui, true); }
 

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/doc/cobject.h"
+#include "core/model/cobject.h"
 #include "core/util/types.h"
 
 namespace px {

@@ -3,6 +3,7 @@
 
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
+#include "core/people/people_on_formation.h"
 
 namespace px {
 namespace {
@@ -120,7 +121,7 @@ void CPxDoc::AfterLoading() {
   RelinkPlaces();
   auto spotFormationsAtCurrentStep = [this] {
     for (const auto& f : m_formations)
-      if (f->m_nStep == m_nCurrentStep) f->RecalcSpots();
+      if (f->m_nStep == m_nCurrentStep) RecalcSpots(*f);
   };
   spotFormationsAtCurrentStep();
   for (const auto& f : m_formations) m_nLastStep = std::max(m_nLastStep, f->m_nStep);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/midi/song_entry.h"
+#include "core/people/people_on_formation.h"
 
 namespace px {
 
@@ -255,6 +256,14 @@ void CPxDoc::LoadSymbolBitmaps() {
 void CPxDoc::FreeSymbolBitmaps() {
   for (auto& bitmap : m_pSymbolBitmaps) bitmap.reset();
 }
+
+void CPxDoc::InvalidatePeopleOn(const CFormation& formation, bool recompute) {
+  px::InvalidatePeopleOn(formation, recompute);
+}
+
+void CPxDoc::ShiftPeopleOn(const CFormation& formation, int dx, int dy) { px::ShiftPeopleOn(formation, dx, dy); }
+
+void CPxDoc::MovePeopleOnto(CFormation& from, CFormation& to) { px::MovePeopleOnto(from, to); }
 
 void CPxDoc::AddView(DocViewObserver* view) { m_views.push_back(view); }
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/doc/cobject.h"
 #include "core/formation/formation.h"
+#include "core/model/cobject.h"
+#include "core/model/show_context.h"
 #include "core/people/person.h"
 #include "core/util/types.h"
 
@@ -35,10 +36,10 @@ struct SymbolBitmap {
 // Parking layout for people without a place: the 3D view parks them in rows.
 enum class ParkingLayout { Normal, Perspective };
 
-class CPxDoc {
+class CPxDoc : public ShowContext {
  public:
   CPxDoc();
-  ~CPxDoc();
+  ~CPxDoc() override;
   CPxDoc(const CPxDoc&) = delete;
   CPxDoc& operator=(const CPxDoc&) = delete;
 
@@ -53,7 +54,7 @@ class CPxDoc {
   int FormationIndex(const CFormation* formation) const;  // 0-based, -1 when absent
 
   // List changes.
-  CFormation* AddFormation(std::unique_ptr<CFormation> formation);
+  CFormation* AddFormation(std::unique_ptr<CFormation> formation) override;
   CPerson* AddPerson(std::unique_ptr<CPerson> person);
   void RemoveFormation(CFormation* formation);
   void RemovePerson(CPerson* person);
@@ -64,7 +65,7 @@ class CPxDoc {
   int NextFormationStep(int step, bool inclusive) const;  // -1 when none
   void RecalcLastStep();
   void SetCurrentStep(int step) { m_nCurrentStep = step; }
-  std::string CommentAtStep(int step) const;
+  std::string CommentAtStep(int step) const override;
 
   // Numbering and links.
   void RenumberFormations();
@@ -83,9 +84,15 @@ class CPxDoc {
   // Views and the modified flag.
   void AddView(DocViewObserver* view);
   void RemoveView(DocViewObserver* view);
-  void UpdateAllViews();
-  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  void UpdateAllViews() override;
+  void SetModifiedFlag(bool modified = true) override { m_bModified = modified; }
   bool IsModified() const { return m_bModified; }
+
+  // What the records ask of their show.
+  const std::vector<std::unique_ptr<CPerson>>& People() const override { return m_people; }
+  void InvalidatePeopleOn(const CFormation& formation, bool recompute) override;
+  void ShiftPeopleOn(const CFormation& formation, int dx, int dy) override;
+  void MovePeopleOnto(CFormation& from, CFormation& to) override;
 
   // Lists.
   std::vector<std::unique_ptr<CFormation>> m_formations;  // sorted by (step, number) on add
@@ -100,10 +107,6 @@ class CPxDoc {
   std::string m_strTitle, m_strDesigner, m_strCompany, m_strContactInfo, m_strClient,
       m_strClientContact, m_strDate, m_strOtherInfo;
 
-  // Show state.
-  int m_nCurrentStep = 0;
-  int m_nLastStep = 0;
-  int m_nMidiDevice = 0;
   std::uint16_t m_nFileVersion[2] = {1, 12};  // major number and file version
 
   // Animation state of the open show (not stored): playing, a song started on the MIDI
@@ -112,76 +115,6 @@ class CPxDoc {
   bool m_bSongStarted = false;
   std::string m_strLastSong;
   int m_nLastSongBegin = 0;
-
-  // Field geometry.
-  int m_nFieldType = 0;
-  double m_dFieldWidth = 7200.0;
-  double m_dFieldHeight = 3780.0;
-  double m_dHash1 = 1260.0;
-  double m_dHash2 = 2520.0;
-  int m_bShowHash1 = 1, m_bShowHash2 = 1;
-  int m_bCenterHorizontal = 0;
-  int m_bBoldLines = 0;
-  int m_bVertical8 = 1, m_bHorizontal8 = 1, m_bDotted8 = 0;
-  int m_bVertical4 = 0, m_bHorizontal4 = 0, m_bDotted4 = 0;
-  int m_bVertical2 = 0, m_bHorizontal2 = 0, m_bDotted2 = 0;
-  int m_bVertical1 = 0, m_bHorizontal1 = 0, m_bDotted1 = 0;
-  COLORREF m_crField = 0xFFFFFF;
-  COLORREF m_crLines8 = 0x000000, m_crLines4 = 0x414141, m_crLines2 = 0x828282, m_crLines1 = 0xC8C8C8;
-  COLORREF m_crHash = 0x000000;
-
-  // Marching and animation.
-  double m_dStepSize = 45.0;
-  double m_dInterval = 90.0;
-  double m_dSnapDistance = 90.0;
-  int m_nTempo = 300;
-  int m_bLoopAtEnd = 0;
-  int m_bStopAtEnd = 1;
-  int m_bSyncToMidi = 1;
-  int m_bStopAtPicture = 0;
-  int m_bSaveStepsToMemory = 1;
-  int m_bUndoEnabled = 1;
-  int m_bUndoToMemory = 1;
-
-  // View options.
-  int m_nPersonSize = 24;
-  int m_bLetterFill = 0;
-  int m_bDirectionalIndicators = 1;
-  int m_bOutlineFill3D = 0;
-  int m_bFill3D = 1;
-  int m_b3DHeight = 1;
-  int m_n3DHeight = 1200;
-  int m_n3DDepth = 1700;
-  int m_bSticky = 1;
-  int m_bStepBeep = 0;
-  int m_bShowPaths = 0;
-  int m_bPeopleAsBitmaps = 0;
-  int m_bShowFlags = 1;
-  int m_bShowIdNumbers = 0;
-  int m_nIdPosition = 3;
-  int m_nIdSize = 50;
-  int m_bIdAsIndex = 0;
-  int m_bShowMarchMode = 0;
-  int m_bShowStepSize = 0;
-  int m_nPeopleTextSize = 50;
-  int m_bOutlineFuture = 0;
-  int m_bOutlinePast = 0;
-  int m_bDrawOnAnimate = 0;
-  int m_nShapeHandleSize = 36;
-  int m_nControlHandleSize = 36;
-  int m_bSnapOnMove = 0;
-  int m_bShowSnapPoints = 0;
-  int m_bSnapOnSizeAndDraw = 0;
-  int m_nPrintRange = 2;
-  int m_bPrintColor = 0;
-  COLORREF m_crFormation = 0x000000;
-  COLORREF m_crPastFormation = 0x969696;
-  COLORREF m_crFutureFormation = 0x969696;
-  COLORREF m_crSelectedFormation = 0x00FF00;
-  COLORREF m_crPerson = 0x000000;
-  COLORREF m_crPersonFill = 0xFFFFFF;
-  COLORREF m_crIdNumbers = 0x000000;
-  COLORREF m_crFlag = 0xFFFFFF;
 
   // Group symbols, in group order (Baton, Brass, Drums, Flags, Honor Guard, Horns, Rifles,
   // Woodwinds).

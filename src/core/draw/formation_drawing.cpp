@@ -110,7 +110,7 @@ void DrawArrowhead(Painter& painter, const Placer& place, const CFormation& f, i
 int ArrowheadSize(const CFormation& f, int when, const DrawView* view, bool printing) {
   const bool flat = !view || !view->is3D;
   if (f.m_bArrow && flat) return kPropArrowSize;
-  const CPxDoc* doc = f.m_pDocument;
+  const ShowContext* doc = f.m_pDocument;
   if (doc && doc->m_bDirectionalIndicators && flat && !printing && when == DRAW_NOW && !IsRangedProp(f))
     return kDirectionalArrowSize;
   return 0;
@@ -118,7 +118,7 @@ int ArrowheadSize(const CFormation& f, int when, const DrawView* view, bool prin
 
 void DrawFormation(Painter& painter, const CFormation& f, int when, const DrawView* view) {
   if (!f.m_pDocument) return;
-  const CPxDoc& doc = *f.m_pDocument;
+  const ShowContext& doc = *f.m_pDocument;
   const bool printing = painter.IsPrinting();
   const Pen pen = RecordPen(f, when, view, printing, doc);
   const Brush brush = RecordBrush(f, printing, doc);
@@ -170,7 +170,7 @@ void DrawFormation(Painter& painter, const CFormation& f, int when, const DrawVi
 
 void DrawPivotMarker(Painter& painter, const CFormation& f, int when, const DrawView* view) {
   if (!f.m_pDocument) return;
-  const CPxDoc& doc = *f.m_pDocument;
+  const ShowContext& doc = *f.m_pDocument;
   const bool printing = painter.IsPrinting();
   Pen pen = RecordPen(f, when, view, printing, doc);
   if (when == DRAW_NOW && view && view->IsSelected(&f) && !(printing && !doc.m_bPrintColor))
@@ -189,7 +189,7 @@ void DrawPivotMarker(Painter& painter, const CFormation& f, int when, const Draw
 void DrawFormationTracker(Painter& painter, const CFormation& f) {
   // A point formation's handles can never be grabbed, so none are shown.
   if (!f.m_pDocument || f.m_bPoint) return;
-  const CPxDoc& doc = *f.m_pDocument;
+  const ShowContext& doc = *f.m_pDocument;
   const int count = f.GetHandleCount();
   for (int n = 1; n <= count; ++n) {
     if (f.m_nShape == SHAPE_ARC && (n == 2 || n == 6)) continue;  // unused arc handles sit at (0, 0)

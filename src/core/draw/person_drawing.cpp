@@ -32,7 +32,7 @@ void DrawText(Painter& painter, const DrawView* view, const Anchor& anchor, cons
 // those behind them.
 void DrawPerspectiveMarker(Painter& painter, const CPerson& person, const CRect& rc, Pen pen, Brush brush,
                            const DrawView& view, bool mono) {
-  const CPxDoc& doc = *person.m_pDocument;
+  const ShowContext& doc = *person.m_pDocument;
   const COLORREF fill = mono ? kWhite : person.m_logbrush.lbColor;
   if (doc.m_bFill3D || doc.m_bOutlineFill3D) brush = Brush{false, fill};
   if (doc.m_bOutlineFill3D && !mono) pen.color = fill;
@@ -46,7 +46,7 @@ void DrawPerspectiveMarker(Painter& painter, const CPerson& person, const CRect&
 }
 
 void DrawMarker(Painter& painter, const CPerson& person, const CRect& rc, bool mono) {
-  const CPxDoc& doc = *person.m_pDocument;
+  const ShowContext& doc = *person.m_pDocument;
   switch (person.m_nShape) {
     case SHAPE_CIRCLE:
       painter.Ellipse(rc);
@@ -78,12 +78,12 @@ const SymbolBitmap* GroupPicture(const CPxDoc& doc, int group) {
 
 }  // namespace
 
-Font IdNumberFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nIdSize, doc.m_nIdSize / 2, false}; }
-Font LetterFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, true}; }
-Font LabelFont(const CPxDoc& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, false}; }
+Font IdNumberFont(const ShowSettings& doc) { return Font{"Arial", doc.m_nIdSize, doc.m_nIdSize / 2, false}; }
+Font LetterFont(const ShowSettings& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, true}; }
+Font LabelFont(const ShowSettings& doc) { return Font{"Arial", doc.m_nPeopleTextSize, 0, false}; }
 
 std::string PersonLabel(CPerson& person) {
-  const CPxDoc* doc = person.m_pDocument;
+  const ShowContext* doc = person.m_pDocument;
   if (!doc || !(doc->m_bShowStepSize || doc->m_bShowMarchMode)) return {};
   // Measuring a follow approach moves the person; the drawing keeps it where it stands.
   const CPoint position = person.m_ptPosition;
@@ -94,11 +94,10 @@ std::string PersonLabel(CPerson& person) {
   return label;
 }
 
-void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index) {
+void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const DrawView* view, int index) {
   if (!person.m_pDocument || IsAbsent(person)) return;
   const CPoint pos = person.m_ptPosition;
   if (pos.x == POSITION_NONE_VALUE || pos.y == POSITION_NONE_VALUE) return;
-  const CPxDoc& doc = *person.m_pDocument;
   const bool printing = painter.IsPrinting();
   const bool mono = BlackOnWhite(printing, doc);
   const int half = doc.m_nPersonSize;

@@ -14,9 +14,9 @@ constexpr int kIdGap = 8;
 
 inline bool IsAbsent(const CPerson& person) { return person.m_nExtra != 0; }
 
-Font IdNumberFont(const CPxDoc& doc);
-Font LetterFont(const CPxDoc& doc);
-Font LabelFont(const CPxDoc& doc);
+Font IdNumberFont(const ShowSettings& doc);
+Font LetterFont(const ShowSettings& doc);
+Font LabelFont(const ShowSettings& doc);
 
 // The label shown beside a person ("" for none): the step size when "Step Size" is on,
 // else the march code when "March Mode" is on.
@@ -24,7 +24,7 @@ std::string PersonLabel(CPerson& person);
 
 // Draws the person at its current position: marker (or letters, or group picture), ID number
 // and label. `index` is the person's place in the show's list (for "As Index").
-void DrawPerson(Painter& painter, CPerson& person, const DrawView* view, int index);
+void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const DrawView* view, int index);
 
 // The selection square: twice the marker half-size, centred on the marker, inverted.
 void DrawPersonTracker(Painter& painter, const CPerson& person);

@@ -7,6 +7,6 @@ namespace px {
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kWhite = 0xFFFFFF;
 
-inline bool BlackOnWhite(bool printing, const CPxDoc& doc) { return printing && !doc.m_bPrintColor; }
+inline bool BlackOnWhite(bool printing, const ShowSettings& doc) { return printing && !doc.m_bPrintColor; }
 
 }  // namespace px

@@ -21,7 +21,7 @@ Pen PenFromLogPen(const LOGPEN& logpen) {
   return pen;
 }
 
-Pen RecordPen(const CFormation& record, int when, const DrawView* view, bool printing, const CPxDoc& doc) {
+Pen RecordPen(const CFormation& record, int when, const DrawView* view, bool printing, const ShowSettings& doc) {
   if (BlackOnWhite(printing, doc)) return Pen{PenStyle::Solid, 1, kBlack};
   if (when < 0) return Pen{PenStyle::Solid, 1, doc.m_crPastFormation};
   if (when > 0) return Pen{PenStyle::Solid, 1, doc.m_crFutureFormation};
@@ -30,7 +30,7 @@ Pen RecordPen(const CFormation& record, int when, const DrawView* view, bool pri
   return pen;
 }
 
-Brush RecordBrush(const CFormation& record, bool printing, const CPxDoc& doc) {
+Brush RecordBrush(const CFormation& record, bool printing, const ShowSettings& doc) {
   if (IsHollow(record)) return Brush{true, record.m_logbrush.lbColor};
   return Brush{false, BlackOnWhite(printing, doc) ? kWhite : record.m_logbrush.lbColor};
 }

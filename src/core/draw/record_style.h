@@ -15,10 +15,10 @@ Pen PenFromLogPen(const LOGPEN& logpen);
 // Past and future outlines get one-unit pens in their colours; a record of the current step
 // its own pen, in the selected colour while a 2D view has it selected (the record itself
 // keeps its colour). On paper without "Color" everything is one-unit black.
-Pen RecordPen(const CFormation& record, int when, const DrawView* view, bool printing, const CPxDoc& doc);
+Pen RecordPen(const CFormation& record, int when, const DrawView* view, bool printing, const ShowSettings& doc);
 
 // The record's fill: hollow unless its brush is solid. Black-on-white pages fill white.
-Brush RecordBrush(const CFormation& record, bool printing, const CPxDoc& doc);
+Brush RecordBrush(const CFormation& record, bool printing, const ShowSettings& doc);
 
 inline bool IsHollow(const CFormation& record) { return record.m_logbrush.lbStyle != BS_SOLID; }
 

@@ -28,7 +28,7 @@ void SortPeopleByDepth(CPxDoc& doc) {
 
 }  // namespace
 
-bool DrawsInFull(const CPxDoc& doc, const DrawView& view, bool printing) {
+bool DrawsInFull(const ShowSettings& doc, const DrawView& view, bool printing) {
   return !view.is3D && !printing && (!view.playing || doc.m_bDrawOnAnimate);
 }
 
@@ -80,7 +80,7 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
   const bool peopleTrackers = !view.is3D && !view.playing && !printing && view.showsHandles;
   for (size_t i = 0; i < doc.m_people.size(); ++i) {
     CPerson& person = *doc.m_people[i];
-    DrawPerson(painter, person, &view, static_cast<int>(i));
+    DrawPerson(painter, doc, person, &view, static_cast<int>(i));
     if (peopleTrackers && view.IsSelected(&person)) DrawPersonTracker(painter, person);
   }
 }

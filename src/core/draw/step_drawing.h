@@ -10,7 +10,7 @@ namespace px {
 
 // Full drawing (outlines, every formation, trackers) happens on screen in 2D, unless the
 // show is playing without "Draw On Animate".
-bool DrawsInFull(const CPxDoc& doc, const DrawView& view, bool printing);
+bool DrawsInFull(const ShowSettings& doc, const DrawView& view, bool printing);
 
 // Whether the record is drawn at the current step: it stands there, or it is a prop whose
 // range of steps covers it.

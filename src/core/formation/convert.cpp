@@ -3,11 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/doc/pxdoc.h"
 #include "core/formation/formation.h"
 #include "core/formation/geometry.h"
 #include "core/formation/regular_polygon.h"
-#include "core/people/person.h"
+#include "core/model/show_context.h"
 #include "core/util/muldiv.h"
 
 namespace px {
@@ -39,23 +38,9 @@ bool IsRectKind(int kind) {
   return kind == SHAPE_RECTANGLE || kind == SHAPE_ELLIPSE || kind == SHAPE_LINE || kind == SHAPE_ARC;
 }
 
-// The march settings a person keeps when moved to the converted formation.
-void CopyMarchSettings(const CPlace& from, CPlace& to) {
-  to.m_nMarchMode = from.m_nMarchMode;
-  to.m_nWaitBefore = from.m_nWaitBefore;
-  to.m_nWaitAfter = from.m_nWaitAfter;
-  to.m_bReverse = from.m_bReverse;
-  to.m_bFlex = from.m_bFlex;
-  to.m_bAnchor = from.m_bAnchor;
-  to.m_bClockwise = from.m_bClockwise;
-  to.m_bEndClockwise = from.m_bEndClockwise;
-  to.m_bStartClockwise = from.m_bStartClockwise;
-  to.m_bSimple = from.m_bSimple;
-}
-
 }  // namespace
 
-CFormation* CFormation::ConvertTo(int kind, CPxDoc& document, bool movePeople, int sides, double starFactor) {
+CFormation* CFormation::ConvertTo(int kind, ShowContext& document, bool movePeople, int sides, double starFactor) {
   if (kind == m_nShape && sides <= 0) return this;
   std::unique_ptr<CFormation> made;
   if (IsRectKind(kind)) {
@@ -106,21 +91,7 @@ CFormation* CFormation::ConvertTo(int kind, CPxDoc& document, bool movePeople, i
   added->RecalcBounds();
   added->RecalcOutline();
 
-  if (movePeople) {
-    // Slot 0 each time, so the people keep their order on the new formation.
-    while (m_nPlaces > 0) {
-      CPlace* place = m_ppPlaces[0];
-      CPerson* person = place ? place->m_pPerson : nullptr;
-      if (!person) {
-        CloseSlotGap(0);
-        continue;
-      }
-      const CPlace settings = *place;
-      person->DeassignFormation(this);
-      if (m_nPlaces > 0 && m_ppPlaces[0] == place) CloseSlotGap(0);  // a place the person did not own
-      if (CPlace* moved = person->AssignToFormation(nullptr, added)) CopyMarchSettings(settings, *moved);
-    }
-  }
+  if (movePeople) document.MovePeopleOnto(*this, *added);
   return added;
 }
 

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/doc/pxdoc.h"
 #include "core/formation/formation.h"
 #include "core/formation/formation_view.h"
 #include "core/formation/geometry.h"
-#include "core/people/person.h"
+#include "core/model/show_context.h"
 #include "core/util/muldiv.h"
 
 namespace px {
@@ -52,16 +51,8 @@ void CFormation::MoveTo(const CRect& rect, FormationView* view, bool checkBounds
   Redraw(view);
   const int dx = target.left - m_rcBase.left;
   const int dy = target.top - m_rcBase.top;
-  if (m_pDocument && m_pDocument->m_bSticky) {
-    // The people standing on it travel along.
-    for (CPlace* place : m_ppPlaces) {
-      if (!place || !place->m_pPerson) continue;
-      CPerson& person = *place->m_pPerson;
-      if (person.m_ptPosition.x != POSITION_NONE_VALUE) Shift(person.m_ptPosition, dx, dy);
-      person.m_rcBase = CRect{person.m_rcBase.left + dx, person.m_rcBase.top + dy, person.m_rcBase.right + dx,
-                              person.m_rcBase.bottom + dy};
-    }
-  }
+  // The people standing on it travel along.
+  if (m_pDocument && m_pDocument->m_bSticky) m_pDocument->ShiftPeopleOn(*this, dx, dy);
   for (CPoint& p : m_pOutline) Shift(p, dx, dy);
   MoveVertices(m_rcBase, target);
   if (m_ptArcStart.x != POSITION_NONE_VALUE) Shift(m_ptArcStart, dx, dy);

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/doc/pxdoc.h"
 #include "core/formation/formation_view.h"
-#include "core/people/person.h"
+#include "core/model/place.h"
+#include "core/model/show_context.h"
 
 namespace px {
 
@@ -127,7 +127,7 @@ std::unique_ptr<CFormation> CDrawPoly::Clone() const {
   return copy;
 }
 
-CFormation* CFormation::Clone(CPxDoc& document) const {
+CFormation* CFormation::Clone(ShowContext& document) const {
   // Adding gives the copy the document's default interval; a copy keeps its own.
   const double interval = m_dInterval;
   CFormation* added = document.AddFormation(Clone());
@@ -136,21 +136,11 @@ CFormation* CFormation::Clone(CPxDoc& document) const {
 }
 
 void CFormation::InvalidatePeople() {
-  for (CPlace* place : m_ppPlaces)
-    if (place && place->m_pPerson) place->m_pPerson->InvalidateAllPositions();
+  if (m_pDocument) m_pDocument->InvalidatePeopleOn(*this, false);
 }
 
 void CFormation::RefreshPeople() {
-  InvalidatePeople();
-  for (CPlace* place : m_ppPlaces)
-    if (place && place->m_pPerson) place->m_pPerson->GetPosition(m_nStep);
-}
-
-void CFormation::RecalcSpots() {
-  for (int slot = 0; slot < m_nPlaces; ++slot) {
-    CPlace* place = m_ppPlaces[static_cast<size_t>(slot)];
-    if (place && place->m_pPerson) place->m_pPerson->GetPosition(m_nStep, this, slot);
-  }
+  if (m_pDocument) m_pDocument->InvalidatePeopleOn(*this, true);
 }
 
 void CFormation::SetLineColor(COLORREF colour) {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/doc/cobject.h"
+#include "core/model/cobject.h"
 #include "core/util/types.h"
 
 namespace px {
 
-class CPxDoc;
+class ShowContext;
 class CPlace;
 class FormationView;
 
@@ -92,11 +92,12 @@ class CFormation : public CObject {
   CPoint InverseTransform(CPoint pt) const;
   // Every outline point (or vertex, or rectangle corner when there is neither) on the field.
   std::vector<CPoint> FieldPoints() const;
-  // Extremes of the transformed outline, used by alignment.
-  int GetMinX() const;
-  int GetMaxX() const;
-  int GetMinY() const;
-  int GetMaxY() const;
+  // Extremes of the transformed outline, used by alignment (INT_MAX/INT_MIN when it has no points).
+  CRect FieldBounds() const;
+  int GetMinX() const { return FieldBounds().left; }
+  int GetMaxX() const { return FieldBounds().right; }
+  int GetMinY() const { return FieldBounds().top; }
+  int GetMaxY() const { return FieldBounds().bottom; }
   // Whether the formation, moved to `rect` (own frame), lies within 0..FIELD_EXTENT.
   bool IsInsideField(const CRect& rect) const;
   bool IsInsideField() const { return IsInsideField(m_rcBase); }
@@ -118,8 +119,6 @@ class CFormation : public CObject {
   virtual double GetArea() const;
 
   // --- Spotting -------------------------------------------------------------------------------
-  // Computes and caches the spot of the person in every slot.
-  void RecalcSpots();
   // The field point of slot `index`, with a substitute skew (pass m_dSkew for none) and, for
   // an Arc, substitute angles used when both are non-zero.
   CPoint GetSpot(int index, double endAngle, double startAngle, double skew);
@@ -138,7 +137,8 @@ class CFormation : public CObject {
   bool FitStep(int step, bool toInterval, FormationView* view = nullptr);
 
   // --- People on the formation ----------------------------------------------------------------
-  // Drops the cached spots and positions of everyone standing on the formation.
+  // Drops the cached spots and positions of everyone standing on the formation (through its
+  // show: a formation outside a show has nobody on it to tell).
   void InvalidatePeople();
   // The same, then recomputes their positions at the formation's step.
   void RefreshPeople();
@@ -167,12 +167,12 @@ class CFormation : public CObject {
   // A copy of every setting (no number, step, document or slots), not in any document.
   virtual std::unique_ptr<CFormation> Clone() const;
   // A copy added to the document at its current step.
-  CFormation* Clone(CPxDoc& document) const;
+  CFormation* Clone(ShowContext& document) const;
   // This formation when nothing changes, else a new formation of `kind` added to the
   // document at this formation's step (sides > 0: a regular polygon, a star when
   // starFactor > 0). With movePeople the people move over, keeping their order and march
   // settings. The caller removes the old formation.
-  CFormation* ConvertTo(int kind, CPxDoc& document, bool movePeople, int sides, double starFactor);
+  CFormation* ConvertTo(int kind, ShowContext& document, bool movePeople, int sides, double starFactor);
 
   // --- Slot array: the formation side of assigning people -------------------------------------
   // Makes room at `slot`: the array grows by one and the entries from `slot` on move up.
@@ -201,7 +201,7 @@ class CFormation : public CObject {
   int m_bScaleToInterval = 0;
   double m_dInterval = 90.0;
   CRect m_rcBase;
-  CPxDoc* m_pDocument = nullptr;
+  ShowContext* m_pDocument = nullptr;  // the show it belongs to; none for a clipboard copy
   double m_dLength = 0.0;
   int m_bFill = 0;
   int m_nCurveRepeat = 6;

@@ -1,7 +1,7 @@
 // Handles of the defining rectangle and of the vertices, and hit testing on them.
 #include <cstdlib>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/formation/formation.h"
 #include "core/formation/geometry.h"
 

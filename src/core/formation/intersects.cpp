@@ -1,7 +1,7 @@
 // Whether a formation meets a rectangle (pointer hits and rubber bands), and its area.
 #include <cmath>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/formation/formation.h"
 #include "core/formation/geometry.h"
 

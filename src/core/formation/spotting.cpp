@@ -6,7 +6,7 @@
 
 #include "core/formation/formation.h"
 #include "core/formation/geometry.h"
-#include "core/people/place.h"
+#include "core/model/place.h"
 #include "core/util/muldiv.h"
 
 namespace px {

@@ -68,28 +68,15 @@ std::vector<CPoint> CFormation::FieldPoints() const {
   return points;
 }
 
-int CFormation::GetMinX() const {
-  int v = INT_MAX;
-  for (const CPoint& p : FieldPoints()) v = std::min(v, p.x);
-  return v;
-}
-
-int CFormation::GetMaxX() const {
-  int v = INT_MIN;
-  for (const CPoint& p : FieldPoints()) v = std::max(v, p.x);
-  return v;
-}
-
-int CFormation::GetMinY() const {
-  int v = INT_MAX;
-  for (const CPoint& p : FieldPoints()) v = std::min(v, p.y);
-  return v;
-}
-
-int CFormation::GetMaxY() const {
-  int v = INT_MIN;
-  for (const CPoint& p : FieldPoints()) v = std::max(v, p.y);
-  return v;
+CRect CFormation::FieldBounds() const {
+  CRect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (const CPoint& p : FieldPoints()) {
+    bounds.left = std::min(bounds.left, p.x);
+    bounds.top = std::min(bounds.top, p.y);
+    bounds.right = std::max(bounds.right, p.x);
+    bounds.bottom = std::max(bounds.bottom, p.y);
+  }
+  return bounds;
 }
 
 bool CFormation::IsInsideField(const CRect& rect) const {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/people/march.h"
 #include "core/util/muldiv.h"
 

@@ -1,6 +1,6 @@
 // The march-code label drawn on a person's marker: the mode of the next approach in
 // letters, with its waits around them.
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/people/person.h"
 #include "core/util/format.h"
 

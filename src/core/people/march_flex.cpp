@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/people/march.h"
 #include "core/util/muldiv.h"
 
@@ -115,7 +115,7 @@ struct FlexRun {
 }  // namespace
 
 CPoint FloatFlex(const Leg& leg) {
-  CPxDoc* doc = leg.person.m_pDocument;
+  ShowContext* doc = leg.person.m_pDocument;
   if (!doc) return Float(leg);  // a person outside a show has no group
   // The caches must reach the new formation's step. The last step is only ever raised
   // here: a position query must not undo a longer show set by a step instruction.

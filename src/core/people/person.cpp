@@ -1,10 +1,11 @@
 #include "core/people/person.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 
 namespace px {
 
@@ -179,12 +180,12 @@ bool CPerson::SetAnchor(int step, bool floatGroup) {
   CPlace* to = GetPlaceAt(step);
   const CPlace* from = GetPlaceAtOrBefore(step - 1);
   if (!to || !from || !m_pDocument) return false;
-  for (const auto& x : m_pDocument->m_people) {
+  for (const auto& x : m_pDocument->People()) {
     x->m_pToPlace = x->GetPlaceOnFormation(to->m_pFormation);
     x->m_pFromPlace = x->GetPlaceOnFormation(from->m_pFormation);
   }
   const int mode = floatGroup ? MARCH_FLOAT : MARCH_FOLLOW;
-  for (const auto& x : m_pDocument->m_people)
+  for (const auto& x : m_pDocument->People())
     if (SameGroup(*this, *x, mode)) x->m_pToPlace->m_bAnchor = 0;
   to->m_bAnchor = 1;
   return true;
@@ -237,16 +238,14 @@ std::unique_ptr<CPerson> CPerson::ClonePerson() const {
   return copy;
 }
 
-const char* CPerson::GetKindName(int kind) {
-  static constexpr const char* kNames[] = {"Rectangle", "Ellipse", "Line",   "Polygon", "Curve", "Closed polygon",
-                                           "Arc",       "Square",  "Circle", "Cross",   "Flag"};
-  return kind >= 0 && kind < static_cast<int>(std::size(kNames)) ? kNames[kind] : "";
-}
+const char* CPerson::GetKindName(int kind) { return ShapeKindName(kind); }
 
 void CPerson::SetCurrentPosition(CPoint pt) {
   m_ptPosition = pt;
   const int half = m_pDocument ? m_pDocument->m_nPersonSize : 0;
-  m_rcBase = CRect{pt.x - half, pt.y - half, pt.x + half, pt.y + half};
+  // A point from a damaged file may lie near the integer limits: the box stops at them.
+  const auto plus = [](int v, int d) { return static_cast<int>(std::clamp<long long>(1LL * v + d, INT_MIN, INT_MAX)); };
+  m_rcBase = CRect{plus(pt.x, -half), plus(pt.y, -half), plus(pt.x, half), plus(pt.y, half)};
 }
 
 }  // namespace px

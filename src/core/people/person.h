@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/formation/formation.h"
-#include "core/people/place.h"
+#include "core/model/place.h"
 #include "core/people/position_cache.h"
-#include "core/people/step_inst.h"
+#include "core/model/step_inst.h"
 
 namespace px {
 

@@ -1,6 +1,6 @@
 #include "core/people/step_instruction_dialog.h"
 
-#include "core/people/step_inst.h"
+#include "core/model/step_inst.h"
 #include "core/util/format.h"
 
 namespace px {

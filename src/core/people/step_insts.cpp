@@ -1,7 +1,7 @@
 // A person's step instructions: explicit runs that take over from the computed drill.
 #include <algorithm>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
 #include "core/people/person.h"
 #include "core/util/format.h"
 #include "core/util/muldiv.h"

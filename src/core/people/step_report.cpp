@@ -2,7 +2,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/doc/pxdoc.h"
+#include "core/model/show_context.h"
+#include "core/people/describe_place.h"
 #include "core/people/march.h"
 #include "core/people/person.h"
 #include "core/people/position_description.h"
@@ -25,7 +26,7 @@ struct ReportText {
     lines += partLines;
   }
   // The show's comment for a step, as a paragraph of its own.
-  void AddComment(const CPxDoc* doc, int step) {
+  void AddComment(const ShowContext* doc, int step) {
     const std::string comment = doc ? doc->CommentAtStep(step) : std::string();
     if (comment.empty()) return;
     Add(comment + kParagraph, static_cast<int>(std::count(comment.begin(), comment.end(), '\n')) + 2);
@@ -104,7 +105,7 @@ std::string CPerson::GetStepReport(int* lineCount) {
     if (CPlace* place = GetPlaceAt(step)) {
       InvalidateAllPositions();
       const CPoint spot = march::SpotOf(*place);
-      report.Add(place->DescribePlace(false) + "." + kParagraph, 4);
+      report.Add(DescribePlace(*place, false) + "." + kParagraph, 4);
       report.Add(DescribePosition(spot.x, spot.y) + kParagraph, 6);
       // Both ends of the approach need a spot to measure it.
       if (earlier && march::SpotOf(*earlier) != POSITION_NONE && spot != POSITION_NONE) {

@@ -2,7 +2,7 @@
 // and the pictures.
 #include <gtest/gtest.h>
 
-#include "animation_fixture.h"
+#include "core/support/shows.h"
 
 namespace px::test {
 namespace {

@@ -1,7 +1,7 @@
 // The navigation commands and the Go To Step dialog.
 #include <gtest/gtest.h>
 
-#include "animation_fixture.h"
+#include "core/support/shows.h"
 #include "core/animation/go_to_step_dialog.h"
 #include "core/animation/navigation.h"
 #include "core/util/format.h"

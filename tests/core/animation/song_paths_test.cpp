@@ -1,7 +1,7 @@
 // The clock with songs, through a fake player, and the lookup of the song for a step.
 #include <gtest/gtest.h>
 
-#include "animation_fixture.h"
+#include "core/support/shows.h"
 #include "core/animation/song_for_step.h"
 
 namespace px::test {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "animation_fixture.h"
+#include "core/support/shows.h"
 #include "core/animation/time_line.h"
 #include "core/support/recording_canvas.h"
 

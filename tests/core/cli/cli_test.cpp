@@ -9,9 +9,9 @@
 #include <set>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 #include "core/doc/show_file.h"
-#include "core/temp_dir.h"
+#include "core/support/files.h"
 
 namespace px {
 namespace {

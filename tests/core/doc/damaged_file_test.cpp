@@ -2,9 +2,11 @@
 // crashing, recursing without end or allocating more than the file could describe.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 #include "core/doc/show_file.h"
 
 namespace px::test {
@@ -117,6 +119,21 @@ TEST(DamagedFile, ReservedRoomIsBoundedByTheFileSize) {
   for (const Bytes& data : {FormationData({.places = 65535}), FormationData({.nAlloc = 65535})}) {
     EXPECT_FALSE(Refused(WithFormations(ListOfOne("CFormation", data))));
     EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(data).Word(0x8001).Append(data))));
+  }
+}
+
+// A spot near the integer limits (found by fuzzing): the person's box around it stops at
+// them instead of wrapping around.
+TEST(DamagedFile, PointsNearTheIntegerLimitsKeepTheBoxInOrder) {
+  CPxDoc doc;
+  CPerson* p = doc.AddPerson(std::make_unique<CPerson>());
+  for (const CPoint at : {CPoint{INT_MAX - 2, INT_MIN + 1}, CPoint{INT_MIN, INT_MAX}}) {
+    auto poly = std::make_unique<CDrawPoly>();
+    poly->SetPoints({at, at});
+    CFormation* f = doc.AddFormation(std::move(poly));
+    EXPECT_EQ(p->GetPosition(0, f, 0), at);
+    EXPECT_LT(p->m_rcBase.left, p->m_rcBase.right);
+    EXPECT_LT(p->m_rcBase.top, p->m_rcBase.bottom);
   }
 }
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 #include "core/doc/show_file.h"
 
 namespace px::test {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/doc/hit_test.h"
-#include "core/formation/formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

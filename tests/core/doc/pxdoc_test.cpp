@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/doc/pxdoc.h"
 
@@ -86,23 +87,15 @@ TEST(PxDoc, AddFormationTakesTheFirstFreeNumberAndKeepsStepOrder) {
 TEST(PxDoc, StepQueries) {
   CPxDoc doc;
   for (int step : {3, 8, 12}) Put(doc, step, step);
-  EXPECT_EQ(doc.NextFormationStep(5, false), 8);
-  EXPECT_EQ(doc.NextFormationStep(8, false), 12);
-  EXPECT_EQ(doc.NextFormationStep(8, true), 8);
-  EXPECT_EQ(doc.NextFormationStep(9, true), 12);
-  EXPECT_EQ(doc.NextFormationStep(12, false), -1);
-  EXPECT_EQ(doc.NextFormationStep(0, false), 3);
   doc.SetCurrentStep(3);
-  EXPECT_EQ(doc.NextFormationStep(-1, true), 3);
-  EXPECT_EQ(doc.NextFormationStep(-1, false), 8);
-
-  EXPECT_TRUE(doc.HasFormationAtStep(-1));
-  EXPECT_TRUE(doc.HasFormationAtStep(12));
-  EXPECT_FALSE(doc.HasFormationAtStep(4));
-  EXPECT_TRUE(doc.HasFormationBetween(4, 8));   // inclusive at the end
-  EXPECT_TRUE(doc.HasFormationBetween(12, 20));  // inclusive at the start
-  EXPECT_FALSE(doc.HasFormationBetween(4, 7));
-  EXPECT_FALSE(doc.HasFormationBetween(13, 50000));
+  // (from, inclusive, next step); from -1 means the current step.
+  for (auto [from, inclusive, next] : {std::tuple{5, false, 8}, {8, false, 12}, {8, true, 8}, {9, true, 12},
+                                       {12, false, -1}, {0, false, 3}, {-1, true, 3}, {-1, false, 8}})
+    EXPECT_EQ(doc.NextFormationStep(from, inclusive), next) << from << inclusive;
+  EXPECT_TRUE(doc.HasFormationAtStep(-1) && doc.HasFormationAtStep(12) && !doc.HasFormationAtStep(4));
+  // Both ends are inclusive.
+  for (auto [from, to, has] : {std::tuple{4, 8, true}, {12, 20, true}, {4, 7, false}, {13, 50000, false}})
+    EXPECT_EQ(doc.HasFormationBetween(from, to), has) << from << "-" << to;
 }
 
 TEST(PxDoc, LastStepIsTheLaterOfFormationsAndSongEnds) {
@@ -111,26 +104,22 @@ TEST(PxDoc, LastStepIsTheLaterOfFormationsAndSongEnds) {
   doc.RecalcLastStep();
   EXPECT_EQ(doc.m_nLastStep, 0);
   Put(doc, 16, 1);
-  doc.m_songs = {"0000    0032    a.mid"};
-  doc.RecalcLastStep();
-  EXPECT_EQ(doc.m_nLastStep, 32);
-  doc.m_songs = {"0004    0008    a.mid", "0002    0010    b.mid"};
-  doc.RecalcLastStep();
-  EXPECT_EQ(doc.m_nLastStep, 16);
   // A damaged song line cannot overflow the sum or stretch the show past the file's limit.
-  doc.m_songs = {"2147483647    2147483647    huge.mid"};
-  doc.RecalcLastStep();
-  EXPECT_EQ(doc.m_nLastStep, 65535);
+  for (auto [songs, last] : {std::pair{std::vector<std::string>{"0000    0032    a.mid"}, 32},
+                             {{"0004    0008    a.mid", "0002    0010    b.mid"}, 16},
+                             {{"2147483647    2147483647    huge.mid"}, 65535}}) {
+    doc.m_songs = songs;
+    doc.RecalcLastStep();
+    EXPECT_EQ(doc.m_nLastStep, last) << songs[0];
+  }
 }
 
 TEST(PxDoc, CommentAtStepMatchesTheLeadingNumber) {
   CPxDoc doc;
   doc.m_comments = {"80 wrong step", "8 Horns up", "8 second one", "12", "x 8 no number", "16 two  spaces"};
-  EXPECT_EQ(doc.CommentAtStep(8), "Horns up");
-  EXPECT_EQ(doc.CommentAtStep(80), "wrong step");
-  EXPECT_EQ(doc.CommentAtStep(12), "");
-  EXPECT_EQ(doc.CommentAtStep(16), "two  spaces");  // what follows the first space
-  EXPECT_EQ(doc.CommentAtStep(9), "");
+  // What follows the first space of the first line of that step.
+  for (auto [step, text] : {std::pair{8, "Horns up"}, {80, "wrong step"}, {12, ""}, {16, "two  spaces"}, {9, ""}})
+    EXPECT_EQ(doc.CommentAtStep(step), text) << step;
 }
 
 // Formations and people are numbered by their order in the lists, and the new numbers are
@@ -147,13 +136,9 @@ TEST(PxDoc, RenumberingWritesTheNewNumbersIntoPlaces) {
   doc.RenumberFormations();
   doc.RenumberPeople();
   EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2}));
-  EXPECT_EQ(pa->m_nFormationID, 1);
-  EXPECT_EQ(pb->m_nFormationID, 2);
-  EXPECT_EQ(qb->m_nFormationID, 2);
-  EXPECT_EQ(p->m_nNumber, 1);
-  EXPECT_EQ(q->m_nNumber, 2);
-  EXPECT_EQ(pb->m_nPersonID, 1);
-  EXPECT_EQ(qb->m_nPersonID, 2);
+  EXPECT_EQ((std::vector<int>{pa->m_nFormationID, pb->m_nFormationID, qb->m_nFormationID}), (std::vector<int>{1, 2, 2}));
+  EXPECT_EQ((std::vector<int>{p->m_nNumber, q->m_nNumber, pb->m_nPersonID, qb->m_nPersonID}),
+            (std::vector<int>{1, 2, 1, 2}));
 }
 
 TEST(PxDoc, SortPeopleByIdIsStable) {

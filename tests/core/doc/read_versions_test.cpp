@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/doc/pxdoc.h"
-#include "core/doc/show_builder.h"
+#include "core/support/show_bytes.h"
 
 namespace px::test {
 namespace {
@@ -135,9 +136,8 @@ TEST(ReadVersions, PlaceAndPersonRecordsOfEveryVersion) {
     CPerson& p = *doc->m_people[0];
     ASSERT_EQ(p.m_places.size(), 1u);
     ExpectRead(place, *p.m_places[0]);
-    EXPECT_EQ(p.m_nPersonVersion, person.version);
-    EXPECT_EQ(p.m_nGroup, GROUP_RIFLES);
-    EXPECT_EQ(p.m_nHeight2, 140);
+    EXPECT_EQ((std::vector<int>{p.m_nPersonVersion, p.m_nGroup, p.m_nHeight2}),
+              (std::vector<int>{person.version, GROUP_RIFLES, 140}));
     ASSERT_EQ(p.m_stepInsts.size(), 1u);
     EXPECT_EQ(p.m_stepInsts[0]->m_nCount, 3);
     EXPECT_EQ(p.m_stepInsts[0]->m_dStepSize, 30.0);

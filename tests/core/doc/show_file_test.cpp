@@ -10,7 +10,7 @@
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
-#include "core/temp_dir.h"
+#include "core/support/files.h"
 
 namespace px {
 namespace {

@@ -36,7 +36,7 @@ CPerson* AddPerson(CPxDoc& doc, int id, CPoint at, int shape = SHAPE_SQUARE) {
 std::vector<Call> DrawOne(CPerson& person, const DrawView* view, bool printing = false) {
   RecordingCanvas canvas(CRect{0, 0, 8640, 8640}, printing);
   Painter painter(canvas);
-  DrawPerson(painter, person, view, 0);
+  DrawPerson(painter, static_cast<const CPxDoc&>(*person.m_pDocument), person, view, 0);
   return canvas.calls;
 }
 

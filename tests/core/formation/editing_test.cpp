@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

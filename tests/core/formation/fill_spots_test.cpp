@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/formation/formation_properties.h"
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
@@ -39,19 +41,12 @@ TEST(FormationProperties, LoadsTheFormationsValues) {
   FormationProperties d;
   d.m_nSides = 9;
   d.LoadFrom(*f);
-  EXPECT_EQ(d.m_strName, "Circle");
-  EXPECT_EQ(d.m_nCount, 16);
-  EXPECT_EQ(d.m_strWidth, "100");     // 200 * 0.5
-  EXPECT_EQ(d.m_strHeight, "150");
-  EXPECT_EQ(d.m_strSkew, "0.12");     // "%0.2lf" of 0.125 (exactly halfway, rounds to even)
-  EXPECT_EQ(d.m_strRotated, "270");
-  EXPECT_EQ(d.m_strInterval, "45.50");
-  EXPECT_EQ(d.m_strNumber, "7");
-  EXPECT_EQ(d.m_nSides, 0);           // never loaded
-  EXPECT_EQ(d.m_strStar, "0.0");
-  EXPECT_TRUE(d.m_bPropFill);
-  EXPECT_EQ(d.m_nEndStep, 40);
-  EXPECT_TRUE(d.m_bPeopleFillEnabled);
+  // Sizes in inches (200 units = 100); skew "%0.2lf" of 0.125 rounds to even; sides never load.
+  EXPECT_EQ((std::vector<std::string>{d.m_strName, d.m_strWidth, d.m_strHeight, d.m_strSkew, d.m_strRotated,
+                                      d.m_strInterval, d.m_strNumber, d.m_strStar}),
+            (std::vector<std::string>{"Circle", "100", "150", "0.12", "270", "45.50", "7", "0.0"}));
+  EXPECT_EQ((std::vector<int>{d.m_nCount, d.m_nSides, d.m_nEndStep, d.m_bPropFill, d.m_bPeopleFillEnabled}),
+            (std::vector<int>{16, 0, 40, 1, 1}));
 
   CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{0, 0, 100, 0});
   d.LoadFrom(*line);  // the last one loaded wins
@@ -114,10 +109,10 @@ TEST(FormationProperties, SilentCorrectionsOnOk) {
   d.m_nShape = SHAPE_LINE;
   d.m_bPropFill = true;
   EXPECT_EQ(FirstRefusal(d), "");
-  EXPECT_FALSE(d.m_bScaleToFit);
+  // Fill turns Scale To Fit off and a small interval to 90; the end step below Count is
+  // dropped; a line cannot be filled.
   EXPECT_EQ(d.m_strInterval, "90");
-  EXPECT_EQ(d.m_nEndStep, 0);     // below Count
-  EXPECT_FALSE(d.m_bPropFill);    // a line cannot be filled
+  EXPECT_EQ((std::vector<int>{d.m_bScaleToFit, d.m_nEndStep, d.m_bPropFill}), (std::vector<int>{0, 0, 0}));
 
   d.m_nShape = SHAPE_ELLIPSE;
   d.m_bPropFill = true;
@@ -131,29 +126,27 @@ TEST(FormationProperties, SilentCorrectionsOnOk) {
 
 TEST(FormationProperties, ControlInterlocks) {
   FormationProperties d = ValidDialog();
+  // The count buttons stop at 0; so do the end step's.
   d.m_nCount = 8;
-  d.CountMinus8();
-  EXPECT_EQ(d.m_nCount, 0);
-  d.CountMinus();
-  EXPECT_EQ(d.m_nCount, 0);
-  d.m_nCount = 9;
-  d.CountMinus8();
-  EXPECT_EQ(d.m_nCount, 1);
-  d.CountPlus8();
-  d.CountPlus();
-  EXPECT_EQ(d.m_nCount, 10);
-
-  d.m_strRotated = "360";
-  d.SpinRotated(+1);
-  EXPECT_EQ(d.m_strRotated, "0");
-  d.SpinRotated(-1);
-  EXPECT_EQ(d.m_strRotated, "360");
-  d.SpinRotated(-1);
-  EXPECT_EQ(d.m_strRotated, "359");
-  d.Unrotate();
-  EXPECT_EQ(d.m_strRotated, "0");
+  std::vector<int> counts;
+  for (auto button : {&FormationProperties::CountMinus8, &FormationProperties::CountMinus,
+                      &FormationProperties::CountPlus8, &FormationProperties::CountPlus, &FormationProperties::CountMinus8}) {
+    (d.*button)();
+    counts.push_back(d.m_nCount);
+  }
+  EXPECT_EQ(counts, (std::vector<int>{0, 0, 8, 9, 1}));
   d.SpinEndStep(-1);
   EXPECT_EQ(d.m_nEndStep, 0);
+  // Rotation wraps between 360 and 0 both ways.
+  d.m_strRotated = "360";
+  std::vector<std::string> rotations;
+  for (int spin : {+1, -1, -1}) {
+    d.SpinRotated(spin);
+    rotations.push_back(d.m_strRotated);
+  }
+  d.Unrotate();
+  rotations.push_back(d.m_strRotated);
+  EXPECT_EQ(rotations, (std::vector<std::string>{"0", "360", "359", "0"}));
 
   d.SetScaleToFit(true);
   d.SetScaleToInterval(true);
@@ -166,23 +159,16 @@ TEST(FormationProperties, ControlInterlocks) {
   d.m_nRows = 1;
   d.m_nSides = 6;
   d.SetBlock(true);
-  EXPECT_EQ(d.m_nShape, SHAPE_RECTANGLE);
-  EXPECT_EQ(d.m_nRows, 4);
-  EXPECT_EQ(d.m_nSides, 0);
-
+  EXPECT_EQ((std::vector<int>{d.m_nShape, d.m_nRows, d.m_nSides}), (std::vector<int>{SHAPE_RECTANGLE, 4, 0}));
   d.TypeSides(5);
-  EXPECT_EQ(d.m_nShape, SHAPE_CLOSED_POLYGON);
-  EXPECT_FALSE(d.m_bBlock);
-  EXPECT_EQ(d.m_nRows, 0);
+  EXPECT_EQ((std::vector<int>{d.m_nShape, d.m_bBlock, d.m_nRows}), (std::vector<int>{SHAPE_CLOSED_POLYGON, 0, 0}));
   d.m_strStar = "0.5";
   d.ChooseShape(SHAPE_CLOSED_POLYGON);
   EXPECT_EQ(d.m_nSides, 5);       // Closed Polygon keeps the sides
   d.m_bPeopleFill = true;
   d.ChooseShape(SHAPE_LINE);
-  EXPECT_EQ(d.m_nSides, 0);
   EXPECT_EQ(d.m_strStar, "0.0");
-  EXPECT_FALSE(d.m_bPeopleFill);
-  EXPECT_FALSE(d.m_bPeopleFillEnabled);
+  EXPECT_EQ((std::vector<int>{d.m_nSides, d.m_bPeopleFill, d.m_bPeopleFillEnabled}), (std::vector<int>{0, 0, 0}));
   d.ChooseShape(SHAPE_CURVE);
   EXPECT_TRUE(d.m_bPeopleFillEnabled);
 }
@@ -217,18 +203,10 @@ TEST(FormationProperties, AppliesSettingsInOrder) {
   d.ApplyTo(*f);
   EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1200, 1100}));
   EXPECT_EQ(f->m_strName, "Box");
-  EXPECT_EQ(f->m_nStep, 24);
-  EXPECT_EQ(f->m_nEndStep, 30);
-  EXPECT_DOUBLE_EQ(f->m_dInterval, 90.0);
-  EXPECT_DOUBLE_EQ(f->m_dSkew, 5.5);
-  EXPECT_DOUBLE_EQ(f->m_dRotation, 90.0 * PI / 180.0);
-  EXPECT_EQ(f->m_bScaleToFit, 0);
-  EXPECT_EQ(f->m_bFill, 1);
-  EXPECT_EQ(f->m_logbrush.lbStyle, BS_SOLID);
-  EXPECT_EQ(f->m_logbrush.lbColor, RGB(1, 2, 3));
-  EXPECT_EQ(f->m_logpen.lopnColor, RGB(4, 5, 6));
-  EXPECT_EQ(f->m_bBlock, 1);
-  EXPECT_EQ(f->m_nRows, 3);
+  EXPECT_EQ((std::vector<double>{f->m_dInterval, f->m_dSkew, f->m_dRotation}), (std::vector<double>{90.0, 5.5, PI / 2}));
+  EXPECT_EQ((std::vector<long long>{f->m_nStep, f->m_nEndStep, f->m_bScaleToFit, f->m_bFill, f->m_logbrush.lbStyle,
+                                    f->m_logbrush.lbColor, f->m_logpen.lopnColor, f->m_bBlock, f->m_nRows}),
+            (std::vector<long long>{24, 30, 0, 1, BS_SOLID, RGB(1, 2, 3), RGB(4, 5, 6), 1, 3}));
 
   d.m_strSkew = "7";
   d.ApplyTo(*f);
@@ -247,9 +225,8 @@ TEST(FormationProperties, OkWithoutEditsKeepsValuesTheTextsRound) {
   ASSERT_EQ(FirstRefusal(d), "");
   d.ApplyTo(*f);
   EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1045, 1201}));
-  EXPECT_DOUBLE_EQ(f->m_dRotation, 12.3 * PI / 180.0);
-  EXPECT_DOUBLE_EQ(f->m_dSkew, 0.333);
-  EXPECT_DOUBLE_EQ(f->m_dInterval, 91.3);
+  EXPECT_EQ((std::vector<double>{f->m_dRotation, f->m_dSkew, f->m_dInterval}),
+            (std::vector<double>{12.3 * PI / 180.0, 0.333, 91.3}));
 
   // A rotation a hair below a full turn shows "0", not the refused "360".
   f->m_dRotation = FULL_TURN - 1e-6;

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "formation_fixtures.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {

@@ -2,12 +2,12 @@
 // Flex (the group creeps forward and keeps its spacing).
 #include <gtest/gtest.h>
 
-#include "people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
-using testing::ShowBuilder;
+using test::ShowBuilder;
 
 TEST(MarchFollow, AShortPathKeepsThePersonOnItsFirstPoint) {
   ShowBuilder show;

@@ -1,12 +1,12 @@
 // The modes that ask the formation for other spots: Pivot (not simple), Arc change, Skew.
 #include <gtest/gtest.h>
 
-#include "people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
-using testing::ShowBuilder;
+using test::ShowBuilder;
 
 // Two people on a 200-unit line (spots at its two ends) at step 0, then on a 400-unit line
 // at step 4 turned a quarter clockwise about its middle.

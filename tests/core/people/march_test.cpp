@@ -1,12 +1,12 @@
 // GetPosition between places: waits, the cache, the field range and the simple modes.
 #include <gtest/gtest.h>
 
-#include "people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
-using testing::ShowBuilder;
+using test::ShowBuilder;
 
 // One person marching from `p` at step 0 to `n` at step `steps` in `mode`.
 struct OneMarch {

@@ -1,13 +1,14 @@
 // The person's timeline: lookups, assignment, removal, anchors, saved settings, copies.
 #include <gtest/gtest.h>
 
+#include "core/people/describe_place.h"
 #include "core/util/format.h"
-#include "people_fixture.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
 
-using testing::ShowBuilder;
+using test::ShowBuilder;
 
 std::vector<CPerson*> SlotOrder(const CFormation* f) {
   std::vector<CPerson*> people;
@@ -223,7 +224,7 @@ TEST(DescribePlace, Texts) {
   show.Person(3)->AssignToFormation(nullptr, line);
   CPlace* start = p->AssignToFormation(nullptr, line);
   start->m_nMarchMode = MARCH_PIVOT;  // ignored at step 0
-  EXPECT_EQ(start->DescribePlace(true), Format("Start at position 2 on formation %d (Brass line - Line) on step 0",
+  EXPECT_EQ(DescribePlace(*start, true), Format("Start at position 2 on formation %d (Brass line - Line) on step 0",
                                                line->m_nNumber));
 
   CFormation* box = show.Formation(16, SHAPE_RECTANGLE);
@@ -232,7 +233,7 @@ TEST(DescribePlace, Texts) {
   turn->m_nMarchMode = MARCH_PIVOT;
   turn->m_nWaitBefore = 2;
   turn->m_nWaitAfter = 4;
-  EXPECT_EQ(turn->DescribePlace(false),
+  EXPECT_EQ(DescribePlace(*turn, false),
             Format("Wait 2 steps.  Gate turn counterclockwise to position 0 on \r\n\r\nformation %d (Box - Rectangle) "
                    "on step 16  Wait 4 steps.  ",
                    box->m_nNumber));
@@ -242,9 +243,9 @@ TEST(DescribePlace, Texts) {
   const std::string tail = Format(" position 0 on formation %d (Box - Rectangle) on step 16", box->m_nNumber);
   turn->m_nMarchMode = MARCH_FOLLOW;
   turn->m_bAnchor = 1;
-  EXPECT_EQ(turn->DescribePlace(true), "Lead to" + tail);
+  EXPECT_EQ(DescribePlace(*turn, true), "Lead to" + tail);
   turn->m_nMarchMode = 7;
-  EXPECT_EQ(turn->DescribePlace(true), tail);
+  EXPECT_EQ(DescribePlace(*turn, true), tail);
 }
 
 }  // namespace

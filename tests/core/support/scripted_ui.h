@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,7 +63,10 @@ class ScriptedUi : public Ui {
   void SetWaitCursor(bool on) override { m_waitCursor = on; }
   void Beep() override { ++m_beeps; }
   void UpdateAllViews() override { ++m_viewUpdates; }
-  void StopAnimation() override { ++m_animationStops; }
+  void StopAnimation() override {
+    ++m_animationStops;
+    if (onStopAnimation) onStopAnimation();
+  }
   void RedrawTimeLine() override { ++m_timeLineRedraws; }
   void SetStepBoxText(const std::string& text) override { m_stepBoxTexts.push_back(text); }
 
@@ -76,6 +80,7 @@ class ScriptedUi : public Ui {
   int m_viewUpdates = 0;
   int m_animationStops = 0;
   int m_timeLineRedraws = 0;
+  std::function<void()> onStopAnimation;  // what the program does besides, e.g. stop a clock
 };
 
 }  // namespace px::test

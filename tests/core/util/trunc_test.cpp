@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/util/muldiv.h"
 
@@ -12,13 +13,10 @@ namespace px {
 namespace {
 
 TEST(Trunc, TowardZeroAndSaturatingOutsideTheIntRange) {
-  EXPECT_EQ(Trunc(2.99), 2);
-  EXPECT_EQ(Trunc(-2.99), -2);
-  EXPECT_EQ(Trunc(2147483647.9), INT_MAX);
-  EXPECT_EQ(Trunc(-2147483648.9), INT_MIN);
-  EXPECT_EQ(Trunc(1e300), INT_MAX);
-  EXPECT_EQ(Trunc(-std::numeric_limits<double>::infinity()), INT_MIN);
-  EXPECT_EQ(Trunc(std::nan("")), 0);
+  for (auto [value, truncated] : {std::pair{2.99, 2}, {-2.99, -2}, {2147483647.9, INT_MAX}, {-2147483648.9, INT_MIN},
+                                  {1e300, INT_MAX}, {-std::numeric_limits<double>::infinity(), INT_MIN},
+                                  {std::nan(""), 0}})
+    EXPECT_EQ(Trunc(value), truncated) << value;
 }
 
 }  // namespace

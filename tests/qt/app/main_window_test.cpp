@@ -1,0 +1,208 @@
+// The application shell: several shows at once, opening and saving, the question before a
+// modified show closes, the recent-file list, the command line, toolbars and the step box.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+
+#include "app/show_document.h"
+#include "core/doc/show_file.h"
+#include "qt/qt_support.h"
+#include "view/field_view.h"
+
+namespace px {
+namespace {
+
+using test::AppFixture;
+
+class MainWindowTest : public AppFixture {
+ protected:
+  // A show file with `formations` rectangles at steps 0, 8, 16, ...
+  QString WriteShow(const QString& name, int formations = 1) {
+    CPxDoc doc;
+    for (int i = 0; i < formations; ++i) {
+      doc.SetCurrentStep(8 * i);
+      doc.AddFormation(std::make_unique<CDrawRect>(CRect{1000 + 100 * i, 1000, 2000, 2000}));
+    }
+    const QString path = Path(name);
+    EXPECT_TRUE(WriteShowFile(path.toStdString(), doc).ok);
+    return path;
+  }
+  void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+  QStringList RecentSetting() {
+    QStringList files;
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    for (int i = 1; i <= 5; ++i) files << settings.value(QStringLiteral("File%1").arg(i)).toString();
+    settings.endGroup();
+    return files;
+  }
+};
+
+TEST_F(MainWindowTest, SeveralShowsOpenAtOnceEachWithItsOwnDocument) {
+  FieldView* first = window->NewShow();
+  FieldView* second = window->OpenShow(WriteShow("two.sho", 2));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(window->Views().size(), 2u);
+  EXPECT_NE(&first->doc(), &second->doc());
+  EXPECT_EQ(second->doc().m_formations.size(), 2u);
+  EXPECT_TRUE(first->showDocument().Title().startsWith(QStringLiteral("Pyxaro ")));
+  EXPECT_EQ(second->showDocument().Title(), QStringLiteral("two.sho"));
+  // Opening a show that is open already shows its window instead of a second copy.
+  EXPECT_EQ(window->OpenShow(Path("two.sho")), second);
+  EXPECT_EQ(window->Views().size(), 2u);
+}
+
+TEST_F(MainWindowTest, DamagedOrMissingFileShowsItsMessageAndLeavesOtherShowsAlone) {
+  FieldView* good = window->OpenShow(WriteShow("good.sho", 3));
+  ASSERT_TRUE(good);
+  QFile damaged(Path("damaged.sho"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write(QByteArray("\x01\x00\x0c\x00garbage", 11));
+  damaged.close();
+
+  EXPECT_EQ(window->OpenShow(damaged.fileName()), nullptr);
+  EXPECT_EQ(window->OpenShow(Path("absent.sho")), nullptr);
+  ASSERT_EQ(ui.m_messages.size(), 2u);
+  EXPECT_EQ(ui.m_messages[0].text, "Unexpected file format.");
+  EXPECT_EQ(ui.m_messages[1].text,
+            "absent.sho\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+  EXPECT_EQ(window->Views().size(), 1u);
+  EXPECT_EQ(good->doc().m_formations.size(), 3u);
+  EXPECT_FALSE(good->doc().IsModified());
+  EXPECT_FALSE(window->recentFiles().Files().contains(damaged.fileName()));
+}
+
+TEST_F(MainWindowTest, RecentFileListKeepsTheLastFourNewestFirst) {
+  for (const char* name : {"a.sho", "b.sho", "c.sho", "d.sho", "e.sho"}) window->OpenShow(WriteShow(name));
+  EXPECT_EQ(RecentSetting(),
+            QStringList({Path("e.sho"), Path("d.sho"), Path("c.sho"), Path("b.sho"), QString()}));
+  // Saving under a name puts that name at the top; a listed name moves up, not twice.
+  ASSERT_TRUE(window->SaveShowAs(window->ActiveView(), Path("c.sho")));
+  EXPECT_EQ(RecentSetting(), QStringList({Path("c.sho"), Path("e.sho"), Path("d.sho"), Path("b.sho"), QString()}));
+  // A second window reads the same list back.
+  RecentFiles reread(settings);
+  EXPECT_EQ(reread.First(), Path("c.sho"));
+}
+
+TEST_F(MainWindowTest, CommandLineOpensNewShowsFilesOrTheMostRecentShow) {
+  window->StartUp({QStringLiteral("NEWshow")});
+  ASSERT_EQ(window->Views().size(), 1u);
+  EXPECT_TRUE(window->Views()[0]->showDocument().Path().isEmpty());
+
+  const QString path = WriteShow("cmd.sho", 2);
+  window->StartUp({path});
+  ASSERT_EQ(window->Views().size(), 2u);
+  EXPECT_EQ(window->ActiveView()->showDocument().Path(), path);
+  EXPECT_EQ(ui.m_statusTexts.front(), "Loading show...");
+  window->CloseShow(window->ActiveView());
+  FlushDeletes();
+
+  // Without an argument the most recent show comes back.
+  window->StartUp({});
+  EXPECT_EQ(window->ActiveView()->showDocument().Path(), path);
+}
+
+TEST_F(MainWindowTest, StartUpOpensAShowNamedLikeNewAndDeletesALeftoverUndoFile) {
+  WriteShow("newyear.sho", 2);
+  QDir::setCurrent(dir.path());
+  QFile leftover(QStringLiteral("px.tmp"));
+  ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+  leftover.close();
+  window->StartUp({QStringLiteral("newyear.sho")});
+  ASSERT_NE(window->ActiveView(), nullptr);
+  EXPECT_EQ(window->ActiveView()->doc().m_formations.size(), 2u);
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("px.tmp"))));
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedShowAsksFirst) {
+  const QString path = WriteShow("edit.sho");
+  FieldView* view = window->OpenShow(path);
+  view->doc().m_strTitle = "Changed";
+  view->doc().SetModifiedFlag();
+  const auto titleOnDisk = [&] {
+    CPxDoc reread;
+    EXPECT_TRUE(ReadShowFile(path.toStdString(), reread).ok);
+    return reread.m_strTitle;
+  };
+
+  ui.AnswerThreeWay(Answer::Cancel);
+  EXPECT_FALSE(window->CloseShow(view));
+  FlushDeletes();
+  ASSERT_EQ(window->Views().size(), 1u);
+  EXPECT_EQ(ui.m_messages.back().text, "Save changes to edit.sho?");
+
+  // No: closed, and the file stays as it was.
+  ui.AnswerThreeWay(Answer::No);
+  EXPECT_TRUE(window->CloseShow(view));
+  FlushDeletes();
+  EXPECT_EQ(titleOnDisk(), "");
+
+  view = window->OpenShow(path);
+  view->doc().m_strTitle = "Changed";
+  view->doc().SetModifiedFlag();
+  ui.AnswerThreeWay(Answer::Yes);
+  EXPECT_TRUE(window->CloseShow(view));
+  FlushDeletes();
+  EXPECT_TRUE(window->Views().empty());
+  EXPECT_EQ(titleOnDisk(), "Changed");
+}
+
+TEST_F(MainWindowTest, ToolbarsHoldOnlyTheCommandsTheProgramHas) {
+  window->NewShow();
+  for (QAction* action : window->mainToolBar()->actions()) {
+    if (action->isSeparator()) continue;
+    EXPECT_EQ(window->Command(action->text()), action) << action->text().toStdString();
+  }
+  const int fullCount = window->mainToolBar()->actions().size();
+  // Short form: no file commands and no help.
+  window->Command(QStringLiteral("Short Toolbar"))->trigger();
+  EXPECT_LT(window->mainToolBar()->actions().size(), fullCount);
+  EXPECT_FALSE(window->mainToolBar()->actions().contains(window->Command(QStringLiteral("&New"))));
+  EXPECT_TRUE(window->mainToolBar()->actions().contains(window->Command(QStringLiteral("Zoom &In"))));
+
+  // Optional toolbars exist only while shown; one without any command is not offered.
+  EXPECT_EQ(window->Command(QStringLiteral("Drawing Toolbar")), nullptr);
+  QAction* zoomBar = window->Command(QStringLiteral("Zoom / 3D Toolbar"));
+  ASSERT_NE(zoomBar, nullptr);
+  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
+  zoomBar->trigger();
+  ASSERT_NE(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
+  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar"))->actions().size(), 3);
+  EXPECT_TRUE(zoomBar->isChecked());
+  zoomBar->trigger();
+  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
+}
+
+TEST_F(MainWindowTest, StatusBarComesAndGoes) {
+  QAction* toggle = window->Command(QStringLiteral("&Status Bar"));
+  EXPECT_TRUE(toggle->isChecked());
+  toggle->trigger();
+  EXPECT_EQ(window->findChild<QStatusBar*>(QStringLiteral("StatusBar")), nullptr);
+  EXPECT_FALSE(toggle->isChecked());
+  toggle->trigger();
+  EXPECT_NE(window->findChild<QStatusBar*>(QStringLiteral("StatusBar")), nullptr);
+  EXPECT_NE(window->stepBox(), nullptr);
+}
+
+TEST_F(MainWindowTest, ZoomAndPerspectiveCommandsFollowTheirLimits) {
+  FieldView* view = window->NewShow();
+  QAction* zoomIn = window->Command(QStringLiteral("Zoom &In"));
+  for (int i = 0; i < 7; ++i) zoomIn->trigger();  // 8640 - 7 x 864 = 2592, the limit
+  EXPECT_FALSE(zoomIn->isEnabled());
+  window->Command(QStringLiteral("Zoom &Normal"))->trigger();
+  EXPECT_TRUE(zoomIn->isEnabled());
+
+  window->Command(QStringLiteral("3D Mode"))->trigger();
+  EXPECT_TRUE(view->state().m_b3D);
+  EXPECT_TRUE(window->Command(QStringLiteral("3D Mode"))->isChecked());
+  view->doc().m_n3DHeight = 72;
+  window->Command(QStringLiteral("Decrease 3d Height"))->trigger();
+  EXPECT_EQ(view->doc().m_n3DHeight, 36);
+  EXPECT_FALSE(window->Command(QStringLiteral("Decrease 3d Height"))->isEnabled());
+  window->Command(QStringLiteral("Increase 3d Depth"))->trigger();
+  EXPECT_EQ(view->doc().m_n3DDepth, 1700 + 36);
+}
+
+}  // namespace
+}  // namespace px
