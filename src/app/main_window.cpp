@@ -125,7 +125,7 @@ void MainWindow::BuildMenus() {
              tr("Change the selected formations"), [this] {
                OnActiveView([this](FieldView& v) {
                  const double stepLength = v.doc().m_dStepSize * 0.5;
-                 RunFormationProperties(v.doc(), v.ui(), &v, v.state().Parking(), [&](FormationProperties& model) {
+                 RunFormationProperties(v.doc(), v.ui(), &v, v.state().Parking(), [&](FormationPropertiesDialog& model) {
                    return ShowFormationPropertiesDialog(model, stepLength, v.ui(), this);
                  });
                  UpdateCommandStates();

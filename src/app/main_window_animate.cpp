@@ -5,8 +5,8 @@
 #include "app/main_window.h"
 #include "app/show_document.h"
 #include "core/animation/navigation.h"
-#include "dialogs/animation_options_box.h"
-#include "dialogs/go_to_step_box.h"
+#include "dialogs/animation_options_dialog.h"
+#include "dialogs/go_to_step_dialog.h"
 #include "view/field_view.h"
 #include "view/time_line_window.h"
 

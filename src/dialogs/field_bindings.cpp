@@ -1,7 +1,7 @@
 #include "dialogs/field_bindings.h"
 
-#include "core/draw/grid_properties.h"
-#include "core/people/step_calculator.h"
+#include "core/draw/grid_properties_dialog.h"
+#include "core/people/step_calculator_dialog.h"
 
 namespace px {
 

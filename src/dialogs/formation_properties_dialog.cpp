@@ -26,10 +26,10 @@ std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 }  // namespace
 
-FormationPropertiesDialog::FormationPropertiesDialog(const FormationProperties& model, double stepLength, Ui& ui,
+FormationPropertiesQtDialog::FormationPropertiesQtDialog(const FormationPropertiesDialog& model, double stepLength, Ui& ui,
                                                      QWidget* parent)
-    : ModelDialog(ui, QString::fromLatin1(FormationProperties::kCaption),
-                  QString::fromLatin1(FormationProperties::kHelpTopic), parent),
+    : ModelDialog(ui, QString::fromLatin1(FormationPropertiesDialog::kCaption),
+                  QString::fromLatin1(FormationPropertiesDialog::kHelpTopic), parent),
       m_model(model),
       m_stepLength(stepLength) {
   auto* grid = new QGridLayout;
@@ -169,8 +169,8 @@ FormationPropertiesDialog::FormationPropertiesDialog(const FormationProperties& 
   m_fields.Load();
 }
 
-void FormationPropertiesDialog::Bind() {
-  FormationProperties& m = m_model;
+void FormationPropertiesQtDialog::Bind() {
+  FormationPropertiesDialog& m = m_model;
   m_fields.BindShowText(name, m.m_strName);
   m_fields.Bind(count, m.m_nCount);
   m_fields.Bind(width, m.m_strWidth);
@@ -204,13 +204,13 @@ void FormationPropertiesDialog::Bind() {
   m_fields.Bind(arrow, m.m_bArrow);
 }
 
-void FormationPropertiesDialog::Interlock(const std::function<void(FormationProperties&)>& change) {
+void FormationPropertiesQtDialog::Interlock(const std::function<void(FormationPropertiesDialog&)>& change) {
   m_fields.Store();
   change(m_model);
   m_fields.Load();
 }
 
-std::pair<std::string, std::string> FormationPropertiesDialog::StoreAndCheck() {
+std::pair<std::string, std::string> FormationPropertiesQtDialog::StoreAndCheck() {
   m_fields.Store();
   const auto refusal = m_model.Validate();
   // The checks may have corrected fields (the interval of a fill, the end step): show them.
@@ -219,13 +219,13 @@ std::pair<std::string, std::string> FormationPropertiesDialog::StoreAndCheck() {
   return {};
 }
 
-void FormationPropertiesDialog::Calculate(QLineEdit* edit) {
-  const auto inches = StepCalculatorDialog::AskInches(Text(edit), Format("%.2lf", m_stepLength), this);
+void FormationPropertiesQtDialog::Calculate(QLineEdit* edit) {
+  const auto inches = StepCalculatorQtDialog::AskInches(Text(edit), Format("%.2lf", m_stepLength), this);
   if (inches) edit->setText(Text(*inches));
 }
 
-bool ShowFormationPropertiesDialog(FormationProperties& model, double stepLength, Ui& ui, QWidget* parent) {
-  FormationPropertiesDialog dialog(model, stepLength, ui, parent);
+bool ShowFormationPropertiesDialog(FormationPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent) {
+  FormationPropertiesQtDialog dialog(model, stepLength, ui, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   model = dialog.model();
   return true;

@@ -8,19 +8,19 @@
 #include <QSpinBox>
 #include <functional>
 
-#include "core/formation/formation_properties.h"
+#include "core/formation/formation_properties_dialog.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/field_bindings.h"
 
 namespace px {
 
-class FormationPropertiesDialog : public ModelDialog {
+class FormationPropertiesQtDialog : public ModelDialog {
   Q_OBJECT
  public:
   // `stepLength` is the show's default step size in inches, for the Step Calculator.
-  FormationPropertiesDialog(const FormationProperties& model, double stepLength, Ui& ui, QWidget* parent = nullptr);
+  FormationPropertiesQtDialog(const FormationPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent = nullptr);
 
-  const FormationProperties& model() const { return m_model; }
+  const FormationPropertiesDialog& model() const { return m_model; }
 
   QLineEdit* name;
   QSpinBox* count;
@@ -47,15 +47,15 @@ class FormationPropertiesDialog : public ModelDialog {
  private:
   void Bind();
   // Stores the widgets, lets the model react to a control, and shows the result.
-  void Interlock(const std::function<void(FormationProperties&)>& change);
+  void Interlock(const std::function<void(FormationPropertiesDialog&)>& change);
   void Calculate(QLineEdit* edit);
 
-  FormationProperties m_model;
+  FormationPropertiesDialog m_model;
   FieldBindings m_fields;
   double m_stepLength;
 };
 
 // The dialog runner of the Formation Properties command: the modal dialog on the model.
-bool ShowFormationPropertiesDialog(FormationProperties& model, double stepLength, Ui& ui, QWidget* parent);
+bool ShowFormationPropertiesDialog(FormationPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent);
 
 }  // namespace px

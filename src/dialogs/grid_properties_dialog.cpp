@@ -7,14 +7,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 #include "core/util/format.h"
 #include "dialogs/step_calculator_dialog.h"
 
 namespace px {
 
-GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, double stepLength, Ui& ui, QWidget* parent)
-    : ModelDialog(ui, QString::fromLatin1(GridPropertiesModel::kTitle), QString::fromLatin1(GridPropertiesModel::kHelpTopic),
+GridPropertiesQtDialog::GridPropertiesQtDialog(const GridPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent)
+    : ModelDialog(ui, QString::fromLatin1(GridPropertiesDialog::kTitle), QString::fromLatin1(GridPropertiesDialog::kHelpTopic),
                   parent),
       m_model(model),
       m_stepLength(stepLength),
@@ -93,7 +93,7 @@ GridPropertiesDialog::GridPropertiesDialog(const GridPropertiesModel& model, dou
   m_fields.Load();
 }
 
-void GridPropertiesDialog::Bind() {
+void GridPropertiesQtDialog::Bind() {
   m_fields.Bind(m_presets, m_model.m_nFieldType);
   m_fields.BindInches(width, m_model.m_dWidth);
   m_fields.BindInches(height, m_model.m_dHeight);
@@ -113,21 +113,21 @@ void GridPropertiesDialog::Bind() {
   m_fields.Bind(centerHorizontal, m_model.m_bCenterHorizontal);
 }
 
-std::pair<std::string, std::string> GridPropertiesDialog::StoreAndCheck() {
+std::pair<std::string, std::string> GridPropertiesQtDialog::StoreAndCheck() {
   m_fields.Store();
   return {};
 }
 
-void GridPropertiesDialog::Calculate(QLineEdit* edit) {
+void GridPropertiesQtDialog::Calculate(QLineEdit* edit) {
   const auto inches =
-      StepCalculatorDialog::AskInches(edit->text().toStdString(), Format("%.2lf", m_stepLength), this);
+      StepCalculatorQtDialog::AskInches(edit->text().toStdString(), Format("%.2lf", m_stepLength), this);
   if (inches) edit->setText(QString::fromStdString(*inches));
 }
 
 bool EditGridProperties(CPxDoc& doc, Ui& ui, QWidget* parent) {
-  GridPropertiesModel model;
+  GridPropertiesDialog model;
   model.LoadFrom(doc);
-  GridPropertiesDialog dialog(model, doc.m_dStepSize * 0.5, ui, parent);
+  GridPropertiesQtDialog dialog(model, doc.m_dStepSize * 0.5, ui, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   dialog.model().ApplyTo(doc);
   doc.SetModifiedFlag();

@@ -5,19 +5,19 @@
 #include <QLineEdit>
 #include <array>
 
-#include "core/draw/grid_properties.h"
+#include "core/draw/grid_properties_dialog.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/field_bindings.h"
 
 namespace px {
 
-class GridPropertiesDialog : public ModelDialog {
+class GridPropertiesQtDialog : public ModelDialog {
   Q_OBJECT
  public:
   // `stepLength` is the show's default step size in inches, for the Step Calculator.
-  GridPropertiesDialog(const GridPropertiesModel& model, double stepLength, Ui& ui, QWidget* parent = nullptr);
+  GridPropertiesQtDialog(const GridPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent = nullptr);
 
-  const GridPropertiesModel& model() const { return m_model; }
+  const GridPropertiesDialog& model() const { return m_model; }
 
   // The widgets, in the dialog's order (for tests and the layout).
   QButtonGroup* presets() const { return m_presets; }
@@ -39,7 +39,7 @@ class GridPropertiesDialog : public ModelDialog {
   void Bind();
   void Calculate(QLineEdit* edit);
 
-  GridPropertiesModel m_model;
+  GridPropertiesDialog m_model;
   FieldBindings m_fields;
   double m_stepLength;
   QButtonGroup* m_presets;

@@ -4,20 +4,20 @@
 #include <QPlainTextEdit>
 #include <array>
 
-#include "core/draw/set_bitmaps.h"
-#include "core/doc/document_info.h"
+#include "core/draw/set_bitmaps_dialog.h"
+#include "core/doc/document_info_dialog.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/field_bindings.h"
 
 namespace px {
 
-class SetBitmapsDialog : public ModelDialog {
+class SetBitmapsQtDialog : public ModelDialog {
   Q_OBJECT
  public:
   static constexpr const char* kHelpTopic = "The View Set Bitmaps Command";
 
-  SetBitmapsDialog(const SetBitmapsModel& model, Ui& ui, QWidget* parent = nullptr);
-  const SetBitmapsModel& model() const { return m_model; }
+  SetBitmapsQtDialog(const SetBitmapsDialog& model, Ui& ui, QWidget* parent = nullptr);
+  const SetBitmapsDialog& model() const { return m_model; }
 
   std::array<QLineEdit*, GROUP_COUNT> files{};
 
@@ -26,18 +26,18 @@ class SetBitmapsDialog : public ModelDialog {
 
  private:
   void Browse(int group);
-  SetBitmapsModel m_model;
+  SetBitmapsDialog m_model;
   FieldBindings m_fields;
 };
 
-class DocumentInfoDialog : public ModelDialog {
+class DocumentInfoQtDialog : public ModelDialog {
   Q_OBJECT
  public:
-  DocumentInfoDialog(const DocumentInfoModel& model, Ui& ui, QWidget* parent = nullptr);
-  const DocumentInfoModel& model() const { return m_model; }
+  DocumentInfoQtDialog(const DocumentInfoDialog& model, Ui& ui, QWidget* parent = nullptr);
+  const DocumentInfoDialog& model() const { return m_model; }
 
   // One editor per text; the multi-line ones are plain-text editors.
-  std::array<QWidget*, DocumentInfoModel::FIELD_COUNT> editors{};
+  std::array<QWidget*, DocumentInfoDialog::FIELD_COUNT> editors{};
   void SetText(int field, const QString& text);
   QString Text(int field) const;
 
@@ -45,7 +45,7 @@ class DocumentInfoDialog : public ModelDialog {
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
-  DocumentInfoModel m_model;
+  DocumentInfoDialog m_model;
   FieldBindings m_fields;
 };
 

@@ -7,13 +7,13 @@
 
 namespace px {
 
-StepCalculatorDialog::StepCalculatorDialog(const StepCalculator& start, QWidget* parent)
+StepCalculatorQtDialog::StepCalculatorQtDialog(const StepCalculatorDialog& start, QWidget* parent)
     : QDialog(parent), m_model(start) {
   setWindowTitle(tr("Step Calculator"));
   auto* form = new QFormLayout(this);
   const char* labels[5] = {"Inches:", "Feet:", "Yards:", "Steps:", "Step length:"};
   for (int i = 0; i < 5; ++i) {
-    const auto f = static_cast<StepCalculator::Field>(i);
+    const auto f = static_cast<StepCalculatorDialog::Field>(i);
     auto* row = new QHBoxLayout;
     m_edits[i] = new QLineEdit;
     row->addWidget(m_edits[i]);
@@ -32,7 +32,7 @@ StepCalculatorDialog::StepCalculatorDialog(const StepCalculator& start, QWidget*
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     // The field being edited counts as left when OK is pressed.
     for (int i = 0; i < 5; ++i)
-      if (m_edits[i]->hasFocus()) Leave(static_cast<StepCalculator::Field>(i));
+      if (m_edits[i]->hasFocus()) Leave(static_cast<StepCalculatorDialog::Field>(i));
     accept();
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -40,29 +40,29 @@ StepCalculatorDialog::StepCalculatorDialog(const StepCalculator& start, QWidget*
   Load();
 }
 
-void StepCalculatorDialog::Load() {
-  for (int i = 0; i < 5; ++i) m_edits[i]->setText(QString::fromStdString(m_model.Text(static_cast<StepCalculator::Field>(i))));
+void StepCalculatorQtDialog::Load() {
+  for (int i = 0; i < 5; ++i) m_edits[i]->setText(QString::fromStdString(m_model.Text(static_cast<StepCalculatorDialog::Field>(i))));
 }
 
-void StepCalculatorDialog::Leave(StepCalculator::Field field) {
+void StepCalculatorQtDialog::Leave(StepCalculatorDialog::Field field) {
   m_model.Text(field) = m_edits[field]->text().toStdString();
   m_model.OnLeave(field);
   Load();
 }
 
-void StepCalculatorDialog::Spin(StepCalculator::Field field, bool up) {
+void StepCalculatorQtDialog::Spin(StepCalculatorDialog::Field field, bool up) {
   m_model.Text(field) = m_edits[field]->text().toStdString();
   m_model.Spin(field, up);
   Load();
 }
 
-std::optional<std::string> StepCalculatorDialog::AskInches(const std::string& inches, const std::string& stepLength,
+std::optional<std::string> StepCalculatorQtDialog::AskInches(const std::string& inches, const std::string& stepLength,
                                                            QWidget* parent) {
-  StepCalculator start;
+  StepCalculatorDialog start;
   start.m_strInches = inches;
   start.m_strStepLength = stepLength;
-  start.OnLeave(StepCalculator::INCHES);
-  StepCalculatorDialog dialog(start, parent);
+  start.OnLeave(StepCalculatorDialog::INCHES);
+  StepCalculatorQtDialog dialog(start, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.model().m_strInches;
 }

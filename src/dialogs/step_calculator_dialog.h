@@ -7,28 +7,28 @@
 #include <optional>
 #include <string>
 
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 
 namespace px {
 
-class StepCalculatorDialog : public QDialog {
+class StepCalculatorQtDialog : public QDialog {
   Q_OBJECT
  public:
-  StepCalculatorDialog(const StepCalculator& start, QWidget* parent = nullptr);
+  StepCalculatorQtDialog(const StepCalculatorDialog& start, QWidget* parent = nullptr);
 
   // Opens the calculator on a distance in inches with the show's step length (inches) and
   // returns the inches it computed, or nothing when cancelled.
   static std::optional<std::string> AskInches(const std::string& inches, const std::string& stepLength, QWidget* parent);
 
-  const StepCalculator& model() const { return m_model; }
-  QLineEdit* field(StepCalculator::Field field) const { return m_edits[field]; }
+  const StepCalculatorDialog& model() const { return m_model; }
+  QLineEdit* field(StepCalculatorDialog::Field field) const { return m_edits[field]; }
 
  private:
-  void Leave(StepCalculator::Field field);
-  void Spin(StepCalculator::Field field, bool up);
+  void Leave(StepCalculatorDialog::Field field);
+  void Spin(StepCalculatorDialog::Field field, bool up);
   void Load();
 
-  StepCalculator m_model;
+  StepCalculatorDialog m_model;
   std::array<QLineEdit*, 5> m_edits{};
 };
 

@@ -12,9 +12,9 @@
 namespace px {
 namespace {
 
-using Flag = bool ViewOptionsModel::*;
-using Number = int ViewOptionsModel::*;
-using Colour = COLORREF ViewOptionsModel::*;
+using Flag = bool ViewOptionsDialog::*;
+using Number = int ViewOptionsDialog::*;
+using Colour = COLORREF ViewOptionsDialog::*;
 
 struct FlagControl {
   const char* label;
@@ -31,58 +31,58 @@ struct ColourControl {
 
 // The controls by group, in the dialog's order.
 const FlagControl kFormationFlags[] = {
-    {"Outline Future", &ViewOptionsModel::m_bOutlineFuture},
-    {"Outline Past", &ViewOptionsModel::m_bOutlinePast},
-    {"Draw On Animate", &ViewOptionsModel::m_bDrawOnAnimate},
-    {"Directional Indicators", &ViewOptionsModel::m_bDirectionalIndicators},
-    {"Show Paths", &ViewOptionsModel::m_bShowPaths},
-    {"Step Beep", &ViewOptionsModel::m_bStepBeep},
+    {"Outline Future", &ViewOptionsDialog::m_bOutlineFuture},
+    {"Outline Past", &ViewOptionsDialog::m_bOutlinePast},
+    {"Draw On Animate", &ViewOptionsDialog::m_bDrawOnAnimate},
+    {"Directional Indicators", &ViewOptionsDialog::m_bDirectionalIndicators},
+    {"Show Paths", &ViewOptionsDialog::m_bShowPaths},
+    {"Step Beep", &ViewOptionsDialog::m_bStepBeep},
 };
 const FlagControl kSnapFlags[] = {
-    {"Formation Snap On Move", &ViewOptionsModel::m_bSnapOnMove},
-    {"Show Snap Points", &ViewOptionsModel::m_bShowSnapPoints},
-    {"Snap On Size And Draw", &ViewOptionsModel::m_bSnapOnSizeAndDraw},
+    {"Formation Snap On Move", &ViewOptionsDialog::m_bSnapOnMove},
+    {"Show Snap Points", &ViewOptionsDialog::m_bShowSnapPoints},
+    {"Snap On Size And Draw", &ViewOptionsDialog::m_bSnapOnSizeAndDraw},
 };
 const FlagControl k3DFlags[] = {
-    {"3D Height", &ViewOptionsModel::m_b3DHeight},
-    {"Outline w/ fill color in 3d", &ViewOptionsModel::m_bOutlineFill3D},
-    {"Fill in 3D mode", &ViewOptionsModel::m_bFill3D},
+    {"3D Height", &ViewOptionsDialog::m_b3DHeight},
+    {"Outline w/ fill color in 3d", &ViewOptionsDialog::m_bOutlineFill3D},
+    {"Fill in 3D mode", &ViewOptionsDialog::m_bFill3D},
 };
 const FlagControl kPeopleFlags[] = {
-    {"Letter Fill", &ViewOptionsModel::m_bLetterFill},
-    {"Sticky", &ViewOptionsModel::m_bSticky},
-    {"Bitmap", &ViewOptionsModel::m_bPeopleAsBitmaps},
-    {"Flags", &ViewOptionsModel::m_bShowFlags},
+    {"Letter Fill", &ViewOptionsDialog::m_bLetterFill},
+    {"Sticky", &ViewOptionsDialog::m_bSticky},
+    {"Bitmap", &ViewOptionsDialog::m_bPeopleAsBitmaps},
+    {"Flags", &ViewOptionsDialog::m_bShowFlags},
 };
 const FlagControl kIdFlags[] = {
-    {"Show", &ViewOptionsModel::m_bShowIdNumbers},
-    {"As Index", &ViewOptionsModel::m_bIdAsIndex},
+    {"Show", &ViewOptionsDialog::m_bShowIdNumbers},
+    {"As Index", &ViewOptionsDialog::m_bIdAsIndex},
 };
 const FlagControl kShowAsFlags[] = {
-    {"March Mode", &ViewOptionsModel::m_bShowMarchMode},
-    {"Step Size", &ViewOptionsModel::m_bShowStepSize},
+    {"March Mode", &ViewOptionsDialog::m_bShowMarchMode},
+    {"Step Size", &ViewOptionsDialog::m_bShowStepSize},
 };
-const FlagControl kPrintFlags[] = {{"Color", &ViewOptionsModel::m_bPrintColor}};
+const FlagControl kPrintFlags[] = {{"Color", &ViewOptionsDialog::m_bPrintColor}};
 
 const NumberControl kNumbers[] = {
-    {"Shape Size", &ViewOptionsModel::m_nPersonSize},
-    {"ID Size", &ViewOptionsModel::m_nIdSize},
-    {"People Size", &ViewOptionsModel::m_nPeopleTextSize},
-    {"Shape Handle Size", &ViewOptionsModel::m_nShapeHandleSize},
-    {"Control Handle Size", &ViewOptionsModel::m_nControlHandleSize},
+    {"Shape Size", &ViewOptionsDialog::m_nPersonSize},
+    {"ID Size", &ViewOptionsDialog::m_nIdSize},
+    {"People Size", &ViewOptionsDialog::m_nPeopleTextSize},
+    {"Shape Handle Size", &ViewOptionsDialog::m_nShapeHandleSize},
+    {"Control Handle Size", &ViewOptionsDialog::m_nControlHandleSize},
 };
 
 const ColourControl kFormationColours[] = {
-    {"Default", &ViewOptionsModel::m_crFormation},
-    {"Past", &ViewOptionsModel::m_crPastFormation},
-    {"Future", &ViewOptionsModel::m_crFutureFormation},
-    {"Selected", &ViewOptionsModel::m_crSelectedFormation},
+    {"Default", &ViewOptionsDialog::m_crFormation},
+    {"Past", &ViewOptionsDialog::m_crPastFormation},
+    {"Future", &ViewOptionsDialog::m_crFutureFormation},
+    {"Selected", &ViewOptionsDialog::m_crSelectedFormation},
 };
 const ColourControl kPeopleColours[] = {
-    {"ID # s", &ViewOptionsModel::m_crIdNumbers},
-    {"Flag", &ViewOptionsModel::m_crFlag},
-    {"Default", &ViewOptionsModel::m_crPerson},
-    {"Default Fill", &ViewOptionsModel::m_crPersonFill},
+    {"ID # s", &ViewOptionsDialog::m_crIdNumbers},
+    {"Flag", &ViewOptionsDialog::m_crFlag},
+    {"Default", &ViewOptionsDialog::m_crPerson},
+    {"Default Fill", &ViewOptionsDialog::m_crPersonFill},
 };
 
 QString Name(const char* group, const char* label) { return QString::fromLatin1(group) + '/' + QString::fromLatin1(label); }
@@ -90,7 +90,7 @@ QString Name(const char* group, const char* label) { return QString::fromLatin1(
 // The check boxes or colour buttons of one group, each named by its group and label and
 // bound to its field.
 template <typename Widget, typename Control, size_t N>
-void AddBound(QWidget* owner, QLayout* layout, const Control (&controls)[N], const char* group, ViewOptionsModel& model,
+void AddBound(QWidget* owner, QLayout* layout, const Control (&controls)[N], const char* group, ViewOptionsDialog& model,
               FieldBindings& fields) {
   for (const Control& c : controls) {
     auto* widget = new Widget(QObject::tr(c.label), owner);
@@ -102,8 +102,8 @@ void AddBound(QWidget* owner, QLayout* layout, const Control (&controls)[N], con
 
 }  // namespace
 
-ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWidget* parent)
-    : ModelDialog(ui, QString::fromLatin1(ViewOptionsModel::kCaption), QString::fromLatin1(ViewOptionsModel::kHelpTopic),
+ViewOptionsQtDialog::ViewOptionsQtDialog(const ViewOptionsDialog& model, Ui& ui, QWidget* parent)
+    : ModelDialog(ui, QString::fromLatin1(ViewOptionsDialog::kCaption), QString::fromLatin1(ViewOptionsDialog::kHelpTopic),
                   parent),
       interval(new QLineEdit),
       snapInches(new QLineEdit),
@@ -189,16 +189,16 @@ ViewOptionsDialog::ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWid
   m_fields.Load();
 }
 
-std::pair<std::string, std::string> ViewOptionsDialog::StoreAndCheck() {
+std::pair<std::string, std::string> ViewOptionsQtDialog::StoreAndCheck() {
   m_fields.Store();
   if (const auto refusal = m_model.validate()) return {refusal->text, refusal->caption};
   return {};
 }
 
 bool EditViewOptions(CPxDoc& doc, Ui& ui, QWidget* parent) {
-  ViewOptionsModel model;
+  ViewOptionsDialog model;
   model.LoadFrom(doc);
-  ViewOptionsDialog dialog(model, ui, parent);
+  ViewOptionsQtDialog dialog(model, ui, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   dialog.model().ApplyTo(doc);
   doc.SetModifiedFlag();

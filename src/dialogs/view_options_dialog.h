@@ -4,18 +4,18 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 
-#include "core/draw/view_options.h"
+#include "core/draw/view_options_dialog.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/field_bindings.h"
 
 namespace px {
 
-class ViewOptionsDialog : public ModelDialog {
+class ViewOptionsQtDialog : public ModelDialog {
   Q_OBJECT
  public:
-  ViewOptionsDialog(const ViewOptionsModel& model, Ui& ui, QWidget* parent = nullptr);
+  ViewOptionsQtDialog(const ViewOptionsDialog& model, Ui& ui, QWidget* parent = nullptr);
 
-  const ViewOptionsModel& model() const { return m_model; }
+  const ViewOptionsDialog& model() const { return m_model; }
 
   QLineEdit* interval;
   QLineEdit* snapInches;
@@ -26,7 +26,7 @@ class ViewOptionsDialog : public ModelDialog {
   std::pair<std::string, std::string> StoreAndCheck() override;
 
  private:
-  ViewOptionsModel m_model;
+  ViewOptionsDialog m_model;
   FieldBindings m_fields;
 };
 

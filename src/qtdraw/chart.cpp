@@ -5,10 +5,10 @@
 namespace px {
 
 void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& deviceClip, bool printing, CPxDoc& doc,
-               FieldViewState& state, const FieldViewDrawOptions& options) {
+               FieldViewState& state, const FieldViewDrawOptions& options, CanvasCache* cache) {
   painter.save();
   painter.setClipRect(deviceClip);
-  QtCanvas canvas(painter, mapping, mapping.ToField(deviceClip), printing);
+  QtCanvas canvas(painter, mapping, mapping.ToField(deviceClip), printing, cache);
   DrawFieldView(canvas, doc, state, options);
   painter.restore();
 }

@@ -5,13 +5,16 @@
 #include <QRectF>
 
 #include "core/draw/field_view_draw.h"
+#include "qtdraw/canvas_cache.h"
 #include "qtdraw/field_mapping.h"
 
 namespace px {
 
-// Draws the part of the world under `deviceClip` (device pixels) through `mapping`.
+// Draws the part of the world under `deviceClip` (device pixels) through `mapping`. A view
+// that draws frame after frame passes its `cache`, so what did not change is not worked out
+// again.
 void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& deviceClip, bool printing, CPxDoc& doc,
-               FieldViewState& state, const FieldViewDrawOptions& options);
+               FieldViewState& state, const FieldViewDrawOptions& options, CanvasCache* cache = nullptr);
 
 // The mapping of a printed page or an image: the normal extent fitted into the device, made
 // smaller when needed so that the world down to `contentBottom` (field units) fits as well,

@@ -6,10 +6,11 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
-#include <map>
-#include <tuple>
+#include <memory>
+#include <optional>
 
 #include "core/draw/canvas.h"
+#include "qtdraw/canvas_cache.h"
 #include "qtdraw/field_mapping.h"
 
 namespace px {
@@ -20,7 +21,10 @@ inline COLORREF ToColorRef(const QColor& c) { return RGB(c.red(), c.green(), c.b
 class QtCanvas : public Canvas {
  public:
   // `painter` draws on the device; `clip` is the part of the world to draw, in field units.
-  QtCanvas(QPainter& painter, const FieldMapping& mapping, const CRect& clip, bool printing);
+  // `cache` keeps fonts, shaped labels and layers for the next frames (none: this frame only).
+  QtCanvas(QPainter& painter, const FieldMapping& mapping, const CRect& clip, bool printing,
+           CanvasCache* cache = nullptr);
+  ~QtCanvas() override;
 
   bool IsPrinting() const override { return m_printing; }
   CRect ClipBox() const override { return m_clip; }
@@ -42,23 +46,33 @@ class QtCanvas : public Canvas {
   int MeasureWrappedText(const CRect& rect, const std::string& text) override;
   void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) override;
   void InvertRect(const CRect& rect) override;
+  bool BeginLayer(std::uint64_t key, bool opaque) override;
+  void EndLayer() override;
 
   const FieldMapping& mapping() const { return m_mapping; }
-  // The device font for a core font at this canvas's scale.
-  QFont DeviceFont(const Font& font) const;
 
  private:
   const QPolygonF& Mapped(const std::vector<CPoint>& points);
   QRectF WrapRect(const CRect& rect) const;
+  // Whether pixels drawn here now may be copied to this device later: a raster device drawn
+  // through whole-pixel shifts only.
+  bool CanReusePixels() const;
+  // The painter's device area that the layer covers, in mapped coordinates.
+  QRect LayerArea() const;
 
-  QPainter& m_painter;
+  QPainter* m_painter;
   FieldMapping m_mapping;
   CRect m_clip;
   bool m_printing;
+  std::unique_ptr<CanvasCache> m_ownCache;  // when the caller keeps none
+  CanvasCache& m_cache;
   QColor m_textColor = Qt::black;
-  QFont m_font;
+  const CanvasCache::DeviceFont* m_font = nullptr;
   QPolygonF m_scratch;
-  mutable std::map<std::tuple<std::string, int, int, bool>, QFont> m_fonts;
+  // While a layer is drawn: the layer, its painter, and the painter it stands in for.
+  CanvasCache::Layer* m_layer = nullptr;
+  std::optional<QPainter> m_layerPainter;
+  QPainter* m_mainPainter = nullptr;
 };
 
 }  // namespace px

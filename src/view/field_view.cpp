@@ -96,7 +96,7 @@ void FieldView::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(&m_buffer);
     painter.translate(-exposed.topLeft());
-    DrawChart(painter, Mapping(), QRectF(exposed), false, doc(), m_state, DrawOptions());
+    DrawChart(painter, Mapping(), QRectF(exposed), false, doc(), m_state, DrawOptions(), &m_canvasCache);
   }
   QPainter screen(viewport());
   screen.drawImage(exposed.topLeft(), m_buffer, QRect(QPoint(0, 0), exposed.size()));

@@ -12,6 +12,7 @@
 #include "core/animation/song_player.h"
 #include "core/draw/field_view_draw.h"
 #include "core/formation/formation_view.h"
+#include "qtdraw/canvas_cache.h"
 #include "qtdraw/field_mapping.h"
 
 namespace px {
@@ -104,6 +105,7 @@ class FieldView : public QAbstractScrollArea,
   FieldViewState m_state;
   QSize m_resolution;
   QImage m_buffer;  // the drawing is made here and copied to the screen in one go
+  CanvasCache m_canvasCache;  // fonts, shaped labels and the paths layer, kept between frames
   std::vector<CPerson*> m_selectedPeople;
   SilentSongPlayer m_player;  // songs stay silent until the program has MIDI output
   QTimer m_timer;

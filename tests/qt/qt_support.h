@@ -44,6 +44,9 @@ struct AppFixture : ::testing::Test {
     QDir::setCurrent(oldCurrentDir);
   }
   QString Path(const QString& name) const { return dir.filePath(name); }
+  // The menu command with this text, and running it.
+  QAction* Command(const char* text) const { return window->Command(QString::fromLatin1(text)); }
+  void Run(const char* text) { Command(text)->trigger(); }
 
   QString oldCurrentDir;
   QTemporaryDir dir;
@@ -59,7 +62,6 @@ struct ShowFixture : AppFixture {
     ASSERT_NE(view, nullptr);
   }
   CPxDoc& doc() { return view->doc(); }
-  void Run(const char* command) { window->Command(QString::fromLatin1(command))->trigger(); }
   // The help page a dialog's Help button shows.
   static QString HelpShownBy(ModelDialog& dialog) {
     dialog.helpButton()->click();

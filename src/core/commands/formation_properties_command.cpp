@@ -1,6 +1,6 @@
 #include "core/commands/formation_properties_command.h"
 
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 
 namespace px {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kCaption = "Formation Properties";
 
 // Steps 3 to 8 for one formation; returns the formation that stands in its place afterwards.
-CFormation* ApplyToFormation(CPxDoc& doc, Ui& ui, FormationView* view, const FormationProperties& model,
+CFormation* ApplyToFormation(CPxDoc& doc, Ui& ui, FormationView* view, const FormationPropertiesDialog& model,
                              CFormation* formation) {
   model.ApplyTo(*formation, view);
   if (formation->m_nStep > doc.m_nLastStep) {
@@ -46,7 +46,7 @@ bool RunFormationProperties(CPxDoc& doc, Ui& ui, FormationView* view, ParkingLay
     ui.MessageBox("To use this command, first select one or more formations.", kCaption);
     return false;
   }
-  FormationProperties model;
+  FormationPropertiesDialog model;
   for (const CFormation* formation : doc.m_selectedFormations) model.LoadFrom(*formation);
   if (!runDialog(model)) return false;
   if (doc.m_selectedFormations.size() > 1 &&

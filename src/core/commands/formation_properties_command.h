@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "core/doc/pxdoc.h"
-#include "core/formation/formation_properties.h"
+#include "core/formation/formation_properties_dialog.h"
 #include "core/formation/formation_view.h"
 #include "core/ui/ui.h"
 
@@ -12,7 +12,7 @@ namespace px {
 
 // Shows the dialog filled from the model; true when the designer pressed OK (the model then
 // holds the values, checked).
-using PropertiesDialogRunner = std::function<bool(FormationProperties& model)>;
+using PropertiesDialogRunner = std::function<bool(FormationPropertiesDialog& model)>;
 
 // Returns whether the show changed.
 bool RunFormationProperties(CPxDoc& doc, Ui& ui, FormationView* view, ParkingLayout layout,

@@ -1,6 +1,7 @@
 #include "core/doc/pxdoc.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -268,6 +269,11 @@ void CPxDoc::MovePeopleOnto(CFormation& from, CFormation& to) { px::MovePeopleOn
 void CPxDoc::AddView(DocViewObserver* view) { m_views.push_back(view); }
 
 void CPxDoc::RemoveView(DocViewObserver* view) { std::erase(m_views, view); }
+
+std::uint64_t CPxDoc::NextShowRevision() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
 
 void CPxDoc::UpdateAllViews() {
   for (DocViewObserver* view : m_views) view->OnUpdate();

@@ -85,8 +85,17 @@ class CPxDoc : public ShowContext {
   void AddView(DocViewObserver* view);
   void RemoveView(DocViewObserver* view);
   void UpdateAllViews() override;
-  void SetModifiedFlag(bool modified = true) override { m_bModified = modified; }
+  // Every change of the show marks the document modified, which also counts as ShowChanged.
+  void SetModifiedFlag(bool modified = true) override {
+    m_bModified = modified;
+    if (modified) ShowChanged();
+  }
   bool IsModified() const { return m_bModified; }
+  // What is worked out from the show and kept (the drawn paths) is kept with the revision it
+  // was worked out from; ShowChanged gives the show a new one. Revisions are unique across
+  // documents, so a revision names one state of one show.
+  void ShowChanged() { m_nShowRevision = NextShowRevision(); }
+  std::uint64_t ShowRevision() const { return m_nShowRevision; }
 
   // What the records ask of their show.
   const std::vector<std::unique_ptr<CPerson>>& People() const override { return m_people; }
@@ -125,7 +134,10 @@ class CPxDoc : public ShowContext {
  private:
   void AfterLoading();
 
+  static std::uint64_t NextShowRevision();
+
   bool m_bModified = false;
+  std::uint64_t m_nShowRevision = NextShowRevision();
   std::vector<DocViewObserver*> m_views;
 };
 

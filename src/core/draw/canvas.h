@@ -1,6 +1,7 @@
 #pragma once
 // What core drawing code draws on: primitives in field units. The Qt layer implements it
 // with QPainter (screen, printer, PDF, PNG, SVG); tests record the calls.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,17 @@ class Canvas {
   // Inverts the colours under the rectangle (selection handles stay visible on any colour).
   // Devices that cannot invert fill the rectangle black instead.
   virtual void InvertRect(const CRect& rect) { FillRect(rect, 0); }
+
+  // Drawing that stays the same while `key` does (the field, the paths of an unchanged
+  // show); an `opaque` layer covers everything under it. A canvas that kept the pixels of the
+  // last such drawing under `key` copies them and returns false: the caller then skips the
+  // primitives. Otherwise the caller draws them and calls EndLayer.
+  virtual bool BeginLayer(std::uint64_t key, bool opaque) {
+    (void)key;
+    (void)opaque;
+    return true;
+  }
+  virtual void EndLayer() {}
 };
 
 }  // namespace px

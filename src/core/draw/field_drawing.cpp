@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/draw/layer_key.h"
 #include "core/util/format.h"
 #include "core/util/muldiv.h"
 
@@ -255,12 +256,29 @@ void DrawField(Painter& painter, const CPxDoc& doc, const FieldViewState& view) 
   DrawVerticalLines(painter, lines, doc, view, pen8, hashPen, fieldPen, finePens);
 }
 
+// The field's pixels change only with the show's settings (any change of the show moves its
+// revision), the view's layout of it and the perspective.
+std::uint64_t FieldLayerKey(const CPxDoc& doc, const FieldViewState& view) {
+  std::uint64_t key = MixKey(doc.ShowRevision(), view.m_b3D);
+  const Perspective perspective = view.GetPerspective(doc);
+  for (int v : {perspective.nearEdge, perspective.middleX, perspective.height, perspective.depth, view.m_rcField.left,
+                view.m_rcField.top, view.m_rcField.right, view.m_rcField.bottom})
+    key = MixKey(key, static_cast<std::uint64_t>(v));
+  for (int y : view.m_nYardPos) key = MixKey(key, static_cast<std::uint64_t>(y));
+  return key;
+}
+
 void DrawFieldFrame(Painter& painter, const CPxDoc& doc, const FieldViewState& view, const FieldFrameOptions& options) {
   const bool printing = painter.IsPrinting();
-  if (!printing) painter.FillRect(painter.ClipBox(), kSurround);
-  painter.FillRect(view.m_rcField, BlackOnWhite(painter.IsPrinting(), doc) ? kWhite : doc.m_crField);
+  // Off paper the surround covers everything, so the field is an opaque layer kept between
+  // frames.
   painter.SetTextColor(FieldTextColor(painter, doc));
-  DrawField(painter, doc, view);
+  if (printing || painter.BeginLayer(FieldLayerKey(doc, view), true)) {
+    if (!printing) painter.FillRect(painter.ClipBox(), kSurround);
+    painter.FillRect(view.m_rcField, BlackOnWhite(printing, doc) ? kWhite : doc.m_crField);
+    DrawField(painter, doc, view);
+    if (!printing) painter.EndLayer();
+  }
   if (doc.m_bShowSnapPoints && !options.animating && !printing && !view.m_b3D) DrawSnapPoints(painter, doc, view);
   DrawBandText(painter, doc, view, options);
 }

@@ -11,6 +11,8 @@ void DrawFieldView(Canvas& canvas, CPxDoc& doc, FieldViewState& state, const Fie
   DrawView view = options.view;
   view.is3D = state.m_b3D;
   view.perspective = state.GetPerspective(doc);
+  view.paths = &state.m_paths;
+  view.labels = &state.m_labels;
   FieldFrameOptions frame;
   frame.animating = view.playing;
   frame.songAtStep = options.songAtStep;

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "core/doc/pxdoc.h"
+#include "core/draw/person_labels.h"
+#include "core/draw/show_paths.h"
 #include "core/util/types.h"
 
 namespace px {
@@ -66,6 +68,9 @@ class FieldViewState {
   CRect m_rcField{720, 360, 7920, 4140};
   CRect m_rcBand{720, 4500, 7920, 5220};
   std::array<int, 40> m_nYardPos{};  // entry k = 360 k: the 8-step lines below the top edge
+  // What the drawing of this view keeps between frames.
+  ShowPaths m_paths;
+  PersonLabels m_labels;
 };
 
 }  // namespace px

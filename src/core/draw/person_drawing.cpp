@@ -2,7 +2,7 @@
 
 #include "core/draw/print_style.h"
 #include "core/draw/record_style.h"
-#include "core/util/format.h"
+#include <string>
 
 namespace px {
 namespace {
@@ -128,9 +128,9 @@ void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const Draw
     painter.SetFont(font);
     painter.SetTextColor(textColor);
     DrawText(painter, view, Beside(rc, doc.m_nIdPosition, font.height),
-             Format("%d", doc.m_bIdAsIndex ? index + 1 : person.m_nNumber));
+             std::to_string(doc.m_bIdAsIndex ? index + 1 : person.m_nNumber));
   }
-  const std::string label = PersonLabel(person);
+  const std::string& label = view && view->labels ? view->labels->Of(person) : PersonLabel(person);
   if (!label.empty()) {
     const Font font = LabelFont(doc);
     painter.SetFont(font);
@@ -150,32 +150,17 @@ void DrawPersonTracker(Painter& painter, const CPerson& person) {
   painter.InvertRect(CRect{centre.x - half, centre.y - half, centre.x + half, centre.y + half});
 }
 
-void DrawPaths(Painter& painter, CPxDoc& doc) {
+void DrawPaths(Painter& painter, CPxDoc& doc, ShowPaths& paths) {
   const bool mono = BlackOnWhite(painter.IsPrinting(), doc);
+  if (!painter.BeginLayer(ShowPaths::DrawKey(doc, mono), false)) return;
+  paths.Update(doc);
   for (const auto& owned : doc.m_people) {
-    CPerson& person = *owned;
+    const CPerson& person = *owned;
     if (IsAbsent(person)) continue;
-    // Asking for other steps moves the person's current position; put it back afterwards.
-    const CPoint savedPosition = person.m_ptPosition;
-    const CRect savedRect = person.m_rcBase;
     painter.SetPen(Pen{PenStyle::Dot, 1, mono ? kBlack : person.m_logpen.lopnColor});
-    std::vector<CPoint>& path = painter.Points();
-    auto flush = [&] {
-      if (path.size() >= 2) painter.Polyline(path);
-      path.clear();
-    };
-    for (int step = 0; step <= doc.m_nLastStep; ++step) {
-      const CPoint at = person.GetPosition(step);
-      if (at.x == POSITION_NONE_VALUE) {
-        flush();
-      } else if (path.empty() || path.back() != at) {
-        path.push_back(at);
-      }
-    }
-    flush();
-    person.m_ptPosition = savedPosition;
-    person.m_rcBase = savedRect;
+    for (const std::vector<CPoint>& run : paths.Of(person)) painter.Polyline(run);
   }
+  painter.EndLayer();
 }
 
 }  // namespace px

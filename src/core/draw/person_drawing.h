@@ -4,6 +4,7 @@
 #include "core/doc/pxdoc.h"
 #include "core/draw/draw_view.h"
 #include "core/draw/painter.h"
+#include "core/draw/show_paths.h"
 
 namespace px {
 
@@ -29,7 +30,8 @@ void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const Draw
 // The selection square: twice the marker half-size, centred on the marker, inverted.
 void DrawPersonTracker(Painter& painter, const CPerson& person);
 
-// Each person's path over the whole show as a dotted polyline of its positions.
-void DrawPaths(Painter& painter, CPxDoc& doc);
+// Each person's path over the whole show as a dotted polyline of its positions, from `paths`
+// (brought up to date first) or, when the canvas kept the pixels of the same paths, copied.
+void DrawPaths(Painter& painter, CPxDoc& doc, ShowPaths& paths);
 
 }  // namespace px

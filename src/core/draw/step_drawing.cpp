@@ -75,8 +75,12 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
     doc.ParkPeopleWithoutPlace(ParkingLayout::Perspective);
     SortPeopleByDepth(doc);
   }
-  if (doc.m_bShowPaths && !view.is3D && !view.playing) DrawPaths(painter, doc);
+  if (doc.m_bShowPaths && !view.is3D && !view.playing) {
+    ShowPaths once;
+    DrawPaths(painter, doc, view.paths ? *view.paths : once);
+  }
 
+  if (view.labels) view.labels->Sync(doc);
   const bool peopleTrackers = !view.is3D && !view.playing && !printing && view.showsHandles;
   for (size_t i = 0; i < doc.m_people.size(); ++i) {
     CPerson& person = *doc.m_people[i];

@@ -3,7 +3,7 @@
 // size in one or more directions.
 #include <string>
 
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 
 namespace px {
 
@@ -24,8 +24,8 @@ struct StepInstructionDialog {
   void Store(CStepInst& inst) const;
 
   // The "S" button: the calculator starts from the Step size, and its Inches come back.
-  StepCalculator OpenCalculator() const { return StepCalculator::FromStepSize(m_strStepSize); }
-  void TakeCalculator(const StepCalculator& calc) { m_strStepSize = calc.m_strInches; }
+  StepCalculatorDialog OpenCalculator() const { return StepCalculatorDialog::FromStepSize(m_strStepSize); }
+  void TakeCalculator(const StepCalculatorDialog& calc) { m_strStepSize = calc.m_strInches; }
 };
 
 }  // namespace px

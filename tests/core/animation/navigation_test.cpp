@@ -1,4 +1,5 @@
-// The navigation commands and the Go To Step dialog.
+// The navigation commands; the Go To Step dialog is driven through its widgets in
+// tests/qt/dialogs/animation_dialogs_test.cpp.
 #include <gtest/gtest.h>
 
 #include "core/support/shows.h"
@@ -8,26 +9,6 @@
 
 namespace px::test {
 namespace {
-
-TEST(GoToStepDialog, MeasuresOfFourStepsAndButtonsThatStopAtZero) {
-  GoToStepDialog dialog(13);
-  EXPECT_EQ(dialog.m_nMeasure, 3);  // 13 / 4
-  dialog.SetMeasure(3);
-  EXPECT_EQ(dialog.m_nStep, 12);  // 3 * 4
-  dialog.SetMeasure(-2);
-  EXPECT_EQ(dialog.m_nStep, 0);
-  dialog.SetStep(9);
-  dialog.StepDown8();
-  EXPECT_EQ(dialog.m_nStep, 1);  // 9 - 8
-  dialog.StepDown8();
-  EXPECT_EQ(dialog.m_nStep, 0);
-  dialog.MeasureUp8();
-  dialog.MeasureUp();
-  EXPECT_EQ(dialog.m_nStep, 36);  // 32 + 4
-  EXPECT_EQ(dialog.m_nMeasure, 9);
-  dialog.SetStep(-5);  // typed
-  EXPECT_EQ(dialog.ChosenStep(), 0);
-}
 
 TEST(Navigation, GoToStepStopsTheShowAndGoesThere) {
   AnimationFixture f;

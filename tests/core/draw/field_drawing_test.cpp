@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "core/draw/grid_properties.h"
+#include "core/draw/grid_properties_dialog.h"
 #include "core/support/recording_canvas.h"
 
 namespace px {
@@ -58,7 +58,7 @@ TEST(FieldDrawing, FootballFieldNumbersAndNoGoalLines) {
 
 TEST(FieldDrawing, IndoorFloorHasNoNumbers) {
   CPxDoc doc;
-  GridPropertiesModel grid;
+  GridPropertiesDialog grid;
   grid.LoadFrom(doc);
   grid.SelectPreset(2);  // 840 x 600 inches: 3480 .. 5160 by 360 .. 1560, no hashes
   grid.ApplyTo(doc);
@@ -70,7 +70,7 @@ TEST(FieldDrawing, IndoorFloorHasNoNumbers) {
 
 TEST(FieldDrawing, OneStepVerticalSwitchBringsTheEightStepLines) {
   CPxDoc doc;
-  GridPropertiesModel grid;
+  GridPropertiesDialog grid;
   grid.LoadFrom(doc);
   for (LineFamily& family : grid.m_families) family.vertical = family.horizontal = false;
   grid.m_families[3].vertical = true;  // "Vertical" under "1 Step Lines" only

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "core/draw/grid_properties.h"
-#include "core/draw/set_bitmaps.h"
-#include "core/draw/view_options.h"
+#include "core/draw/grid_properties_dialog.h"
+#include "core/draw/set_bitmaps_dialog.h"
+#include "core/draw/view_options_dialog.h"
 
 namespace px {
 namespace {
 
 TEST(GridProperties, InchesPresetsAndStoredValues) {
   CPxDoc doc;
-  GridPropertiesModel grid;
+  GridPropertiesDialog grid;
   grid.LoadFrom(doc);
   EXPECT_EQ(InchesText(grid.m_dHash1), "630.00");  // 1260 * 0.5
   grid.SelectPreset(4);                             // "Indoor Guard 80 x 55"
@@ -32,7 +32,7 @@ TEST(GridProperties, InchesPresetsAndStoredValues) {
 
 TEST(ViewOptions, RefusalsInOrder) {
   CPxDoc doc;
-  ViewOptionsModel model;
+  ViewOptionsDialog model;
   model.LoadFrom(doc);
   EXPECT_EQ(model.m_dInterval, 45.0);  // 90 * 0.5
   EXPECT_EQ(model.validate(), std::nullopt);
@@ -64,7 +64,7 @@ TEST(ViewOptions, RefusalsInOrder) {
 
 TEST(SetBitmaps, NamesAreStoredAndPicturesReloaded) {
   CPxDoc doc;
-  SetBitmapsModel model;
+  SetBitmapsDialog model;
   model.LoadFrom(doc);
   model.ApplyTo(doc);
   EXPECT_FALSE(doc.IsModified());

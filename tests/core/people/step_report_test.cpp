@@ -3,8 +3,6 @@
 #include "core/doc/pxdoc.h"
 #include "core/support/shows.h"
 #include "core/people/person.h"
-#include "core/commands/step_commands.h"
-#include "core/support/scripted_ui.h"
 
 namespace px {
 namespace {
@@ -36,17 +34,6 @@ TEST(StepReport, InstructionsWithTheirComments) {
                 "On count 25, for 1 steps, wait.\r\n\r\nUse a 0.00 inch step size.\r\n\r\n" + kSeparator);
   // 4 + (2 comment lines + 1) + 2, then 4 + 2 (the empty comment adds nothing), then 4 + 2.
   EXPECT_EQ(lines, 21);
-
-  // Show Steps puts the current step size in front and titles the window with the person.
-  person->m_strName = "Anna";
-  person->m_nNumber = 7;
-  test::ScriptedUi ui;
-  ShowSteps(doc, {person}, ui);
-  ASSERT_EQ(ui.m_messages.size(), 1u);
-  EXPECT_EQ(ui.m_messages[0].kind, "text");
-  EXPECT_EQ(ui.m_messages[0].caption, "Step Instructions for Anna (7)");
-  EXPECT_EQ(ui.m_messages[0].text, "Current step size: 0.00\r\n\r\n" + person->GetStepReport());
-  EXPECT_EQ(ui.m_animationStops, 1);
 }
 
 // Anna (ID 1) starts beside Ben on an opener, floats with flex to a hold where she stands

@@ -156,14 +156,14 @@ TEST_F(MainWindowTest, ToolbarsHoldOnlyTheCommandsTheProgramHas) {
   }
   const int fullCount = window->mainToolBar()->actions().size();
   // Short form: no file commands and no help.
-  window->Command(QStringLiteral("Short Toolbar"))->trigger();
+  Run("Short Toolbar");
   EXPECT_LT(window->mainToolBar()->actions().size(), fullCount);
-  EXPECT_FALSE(window->mainToolBar()->actions().contains(window->Command(QStringLiteral("&New"))));
-  EXPECT_TRUE(window->mainToolBar()->actions().contains(window->Command(QStringLiteral("Zoom &In"))));
+  EXPECT_FALSE(window->mainToolBar()->actions().contains(Command("&New")));
+  EXPECT_TRUE(window->mainToolBar()->actions().contains(Command("Zoom &In")));
 
   // Optional toolbars exist only while shown; one without any command is not offered.
-  EXPECT_EQ(window->Command(QStringLiteral("Drawing Toolbar")), nullptr);
-  QAction* zoomBar = window->Command(QStringLiteral("Zoom / 3D Toolbar"));
+  EXPECT_EQ(Command("Drawing Toolbar"), nullptr);
+  QAction* zoomBar = Command("Zoom / 3D Toolbar");
   ASSERT_NE(zoomBar, nullptr);
   EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
   zoomBar->trigger();
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, ToolbarsHoldOnlyTheCommandsTheProgramHas) {
 }
 
 TEST_F(MainWindowTest, StatusBarComesAndGoes) {
-  QAction* toggle = window->Command(QStringLiteral("&Status Bar"));
+  QAction* toggle = Command("&Status Bar");
   EXPECT_TRUE(toggle->isChecked());
   toggle->trigger();
   EXPECT_EQ(window->findChild<QStatusBar*>(QStringLiteral("StatusBar")), nullptr);
@@ -187,20 +187,20 @@ TEST_F(MainWindowTest, StatusBarComesAndGoes) {
 
 TEST_F(MainWindowTest, ZoomAndPerspectiveCommandsFollowTheirLimits) {
   FieldView* view = window->NewShow();
-  QAction* zoomIn = window->Command(QStringLiteral("Zoom &In"));
+  QAction* zoomIn = Command("Zoom &In");
   for (int i = 0; i < 7; ++i) zoomIn->trigger();  // 8640 - 7 x 864 = 2592, the limit
   EXPECT_FALSE(zoomIn->isEnabled());
-  window->Command(QStringLiteral("Zoom &Normal"))->trigger();
+  Run("Zoom &Normal");
   EXPECT_TRUE(zoomIn->isEnabled());
 
-  window->Command(QStringLiteral("3D Mode"))->trigger();
+  Run("3D Mode");
   EXPECT_TRUE(view->state().m_b3D);
-  EXPECT_TRUE(window->Command(QStringLiteral("3D Mode"))->isChecked());
+  EXPECT_TRUE(Command("3D Mode")->isChecked());
   view->doc().m_n3DHeight = 72;
-  window->Command(QStringLiteral("Decrease 3d Height"))->trigger();
+  Run("Decrease 3d Height");
   EXPECT_EQ(view->doc().m_n3DHeight, 36);
-  EXPECT_FALSE(window->Command(QStringLiteral("Decrease 3d Height"))->isEnabled());
-  window->Command(QStringLiteral("Increase 3d Depth"))->trigger();
+  EXPECT_FALSE(Command("Decrease 3d Height")->isEnabled());
+  Run("Increase 3d Depth");
   EXPECT_EQ(view->doc().m_n3DDepth, 1700 + 36);
 }
 

@@ -3,8 +3,10 @@
 // open, and Help opens each dialog's topic.
 #include <gtest/gtest.h>
 
-#include "dialogs/animation_options_box.h"
-#include "dialogs/go_to_step_box.h"
+#include <tuple>
+
+#include "dialogs/animation_options_dialog.h"
+#include "dialogs/go_to_step_dialog.h"
 #include "qt/qt_support.h"
 
 namespace px {
@@ -17,8 +19,8 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
   doc().SetCurrentStep(13);
   QString help;
   bool stayedOpen = false;
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [&](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [&](GoToStepQtDialog& d) {
                            help = HelpShownBy(d);
                            // Opens at the current step: 13 / 4 = measure 3.
                            EXPECT_EQ(d.step->text(), QStringLiteral("13"));
@@ -39,28 +41,36 @@ TEST_F(AnimationDialogTest, GoToStepKeepsStepAndMeasureTogether) {
                            d.okButton()->click();
                            stayedOpen = d.isVisible();
                            // Beyond the show's last step is fine.
-                           Type(d.step, QStringLiteral("40"));
-                           EXPECT_EQ(d.measure->text(), QStringLiteral("10"));
+                           Type(d.step, QStringLiteral("43"));
+                           EXPECT_EQ(d.measure->text(), QStringLiteral("10"));  // 43 / 4, truncated
                            d.okButton()->click();
                          });
   EXPECT_EQ(help, PageOf("The Animate Go To Step Command"));
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(ui.Shown(), (Shown{{"Please enter an integer.", "Go To Step"}}));
-  EXPECT_EQ(doc().m_nCurrentStep, 40);
+  EXPECT_EQ(doc().m_nCurrentStep, 43);
   EXPECT_EQ(doc().m_nLastStep, 0);
-  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 40"));
+  EXPECT_EQ(window->stepBox()->text(), QStringLiteral("Step: 43"));
 }
 
 TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
-                           Type(d.step, QStringLiteral("30"));
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
+                           // Every button, from step 100: steps of 1 and 8, measures of 4 and 32.
+                           for (auto [row, button, step] :
+                                {std::tuple{"Step:", "+", 101}, {"Step:", "-", 99}, {"Step:", "+ 8", 108},
+                                 {"Step:", "- 8", 92}, {"Measure:", "+", 104}, {"Measure:", "-", 96},
+                                 {"Measure:", "+ 8", 132}, {"Measure:", "- 8", 68}}) {
+                             Type(d.step, QStringLiteral("100"));
+                             d.Button(QString::fromLatin1(row), QString::fromLatin1(button))->click();
+                             EXPECT_EQ(d.step->text(), QString::number(step)) << row << button;
+                           }
                            d.reject();
                          });
   EXPECT_EQ(doc().m_nCurrentStep, 6);
-  WithModal<GoToStepBox>([&] { Run("Go To Step..."); },
-                         [](GoToStepBox& d) {
+  WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
+                         [](GoToStepQtDialog& d) {
                            Type(d.measure, QStringLiteral("-2"));
                            EXPECT_EQ(d.step->text(), QStringLiteral("0"));
                            // Leaving the field shows the measure the step stands for.
@@ -79,9 +89,9 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   ASSERT_TRUE(doc().m_bPlaying);
   QString help;
   int stillOpen = 0;
-  WithModal<AnimationOptionsBox>(
+  WithModal<AnimationOptionsQtDialog>(
       [&] { Run("Animation Options..."); },
-      [&](AnimationOptionsBox& d) {
+      [&](AnimationOptionsQtDialog& d) {
         EXPECT_FALSE(doc().m_bPlaying);  // the command stops the show before the dialog opens
         help = HelpShownBy(d);
         // A new show: steps of 45 units are 22.5 inches.

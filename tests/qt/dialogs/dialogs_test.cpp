@@ -23,8 +23,8 @@ using DialogTest = test::ShowFixture;
 
 TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
   QString help;
-  WithModal<GridPropertiesDialog>([&] { Run("Field Options"); },
-                                  [&](GridPropertiesDialog& d) {
+  WithModal<GridPropertiesQtDialog>([&] { Run("Field Options"); },
+                                  [&](GridPropertiesQtDialog& d) {
                                     help = HelpShownBy(d);
                                     d.presets()->button(2)->click();  // "Indoor Guard 70 x 50"
                                     EXPECT_EQ(d.width->text(), QStringLiteral("840.00"));
@@ -50,14 +50,14 @@ TEST_F(DialogTest, GridPropertiesPresetAndFinerLinesReachTheShow) {
 }
 
 TEST_F(DialogTest, StepCalculatorTurnsStepsIntoInchesAndCancelKeepsTheShow) {
-  WithModal<GridPropertiesDialog>([&] { Run("Field Options"); }, [&](GridPropertiesDialog& d) {
-    WithModal<StepCalculatorDialog>([&] { d.findChild<QPushButton*>(QStringLiteral("S/Width:"))->click(); },
-                                    [](StepCalculatorDialog& calc) {
+  WithModal<GridPropertiesQtDialog>([&] { Run("Field Options"); }, [&](GridPropertiesQtDialog& d) {
+    WithModal<StepCalculatorQtDialog>([&] { d.findChild<QPushButton*>(QStringLiteral("S/Width:"))->click(); },
+                                    [](StepCalculatorQtDialog& calc) {
                                       // Opened on the width: 3600 inches of 22.5-inch steps.
-                                      EXPECT_EQ(calc.field(StepCalculator::INCHES)->text(), QStringLiteral("3600.00"));
-                                      EXPECT_EQ(calc.field(StepCalculator::STEP_LENGTH)->text(), QStringLiteral("22.50"));
-                                      calc.field(StepCalculator::STEPS)->setText(QStringLiteral("8"));
-                                      QTest::keyClick(calc.field(StepCalculator::STEPS), Qt::Key_Return);
+                                      EXPECT_EQ(calc.field(StepCalculatorDialog::INCHES)->text(), QStringLiteral("3600.00"));
+                                      EXPECT_EQ(calc.field(StepCalculatorDialog::STEP_LENGTH)->text(), QStringLiteral("22.50"));
+                                      calc.field(StepCalculatorDialog::STEPS)->setText(QStringLiteral("8"));
+                                      QTest::keyClick(calc.field(StepCalculatorDialog::STEPS), Qt::Key_Return);
                                       if (calc.isVisible()) calc.accept();
                                     });
     EXPECT_EQ(d.width->text(), QStringLiteral("180.00"));  // 8 steps of 22.5 inches
@@ -70,8 +70,8 @@ TEST_F(DialogTest, StepCalculatorTurnsStepsIntoInchesAndCancelKeepsTheShow) {
 TEST_F(DialogTest, ViewOptionsRefusesASmallIntervalAndStaysOpen) {
   bool stillOpen = false;
   QString help;
-  WithModal<ViewOptionsDialog>([&] { Run("View Options..."); },
-                               [&](ViewOptionsDialog& d) {
+  WithModal<ViewOptionsQtDialog>([&] { Run("View Options..."); },
+                               [&](ViewOptionsQtDialog& d) {
                                  help = HelpShownBy(d);
                                  d.interval->setText(QStringLiteral("10"));
                                  d.okButton()->click();
@@ -100,8 +100,8 @@ TEST_F(DialogTest, SetBitmapsLoadsTheChosenPicture) {
   const QString file = Path(QStringLiteral("brass.bmp"));
   ASSERT_TRUE(picture.save(file, "BMP"));
   QString help;
-  WithModal<SetBitmapsDialog>([&] { Run("Set Bitmaps..."); },
-                              [&](SetBitmapsDialog& d) {
+  WithModal<SetBitmapsQtDialog>([&] { Run("Set Bitmaps..."); },
+                              [&](SetBitmapsQtDialog& d) {
                                 help = HelpShownBy(d);
                                 d.files[GROUP_BRASS]->setText(file);
                                 d.okButton()->click();
@@ -115,11 +115,11 @@ TEST_F(DialogTest, SetBitmapsLoadsTheChosenPicture) {
 }
 
 TEST_F(DialogTest, DocumentInformationStoresEveryTextAndMarksTheShow) {
-  WithModal<DocumentInfoDialog>([&] { Run("Document Info..."); },
-                                [](DocumentInfoDialog& d) {
+  WithModal<DocumentInfoQtDialog>([&] { Run("Document Info..."); },
+                                [](DocumentInfoQtDialog& d) {
                                   EXPECT_EQ(d.helpButton(), nullptr);  // the dialog has no help topic
-                                  d.SetText(DocumentInfoModel::TITLE, QStringLiteral("Homecoming \u00e9t\u00e9"));
-                                  d.SetText(DocumentInfoModel::CONTACT_INFO, QStringLiteral("Band room\nEast wing"));
+                                  d.SetText(DocumentInfoDialog::TITLE, QStringLiteral("Homecoming \u00e9t\u00e9"));
+                                  d.SetText(DocumentInfoDialog::CONTACT_INFO, QStringLiteral("Band room\nEast wing"));
                                   d.okButton()->click();
                                 });
   // The show keeps Windows-1252 bytes (e9 for "é") and Windows line breaks.
@@ -145,8 +145,8 @@ class FormationDialogTest : public DialogTest {
 TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
   bool stillOpen = false;
   QString help;
-  WithModal<FormationPropertiesDialog>([&] { Run("Formation &Properties..."); },
-                                       [&](FormationPropertiesDialog& d) {
+  WithModal<FormationPropertiesQtDialog>([&] { Run("Formation &Properties..."); },
+                                       [&](FormationPropertiesQtDialog& d) {
                                          help = HelpShownBy(d);
                                          EXPECT_EQ(d.width->text(), QStringLiteral("500"));  // 1000 units
                                          d.name->setText(QStringLiteral("Op\u00e9ner"));
@@ -178,8 +178,8 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
 }
 
 TEST_F(FormationDialogTest, AnotherKindReplacesTheFormationAndALineHasNoPeopleFill) {
-  WithModal<FormationPropertiesDialog>([&] { Run("Formation &Properties..."); },
-                                       [](FormationPropertiesDialog& d) {
+  WithModal<FormationPropertiesQtDialog>([&] { Run("Formation &Properties..."); },
+                                       [](FormationPropertiesQtDialog& d) {
                                          d.peopleFill->setChecked(true);
                                          d.shape->button(SHAPE_LINE)->click();
                                          EXPECT_FALSE(d.peopleFill->isChecked());

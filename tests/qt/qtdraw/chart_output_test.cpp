@@ -82,7 +82,7 @@ TEST_F(PrinterCommands, PreviewShowsEveryPageAndExportWritesThem) {
   FieldView* view = window->OpenShow(kDemo);
   ASSERT_NE(view, nullptr);
   int previewPages = 0;
-  test::WithModal<QPrintPreviewDialog>([&] { window->Command(QStringLiteral("Print Pre&view"))->trigger(); },
+  test::WithModal<QPrintPreviewDialog>([&] { Run("Print Pre&view"); },
                                        [&](QPrintPreviewDialog& d) {
                                          previewPages = d.findChild<QPrintPreviewWidget*>()->pageCount();
                                          d.reject();
@@ -100,7 +100,7 @@ TEST_F(PrinterCommands, PrintSendsTheChosenPagesToThePrinter) {
   // No printer exists here: the printer writes a PDF file instead.
   const QString pdf = Path(QStringLiteral("printed.pdf"));
   window->chartPrinter().printer().setOutputFileName(pdf);
-  test::WithModal<QPrintDialog>([&] { window->Command(QStringLiteral("&Print..."))->trigger(); },
+  test::WithModal<QPrintDialog>([&] { Run("&Print..."); },
                                 [&](QPrintDialog& d) {
                                   EXPECT_EQ(d.maxPage(), 4);
                                   d.accept();

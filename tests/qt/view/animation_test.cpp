@@ -33,8 +33,6 @@ class AnimationTest : public test::AppFixture {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     return view;
   }
-  QAction* Command(const char* text) const { return window->Command(QString::fromLatin1(text)); }
-  void Run(const char* text) { Command(text)->trigger(); }
   QString StepBox() const { return window->stepBox()->text(); }
   static void Activate(FieldView* view) {
     auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget());

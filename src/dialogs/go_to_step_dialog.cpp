@@ -1,4 +1,4 @@
-#include "dialogs/go_to_step_box.h"
+#include "dialogs/go_to_step_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,7 +22,7 @@ std::optional<int> ReadInt(const QString& text) {
 
 }  // namespace
 
-GoToStepBox::GoToStepBox(int currentStep, Ui& ui, QWidget* parent)
+GoToStepQtDialog::GoToStepQtDialog(int currentStep, Ui& ui, QWidget* parent)
     : ModelDialog(ui, QString::fromLatin1(GoToStepDialog::kTitle), QString::fromLatin1(kHelpTopic), parent),
       m_model(currentStep) {
   step = new QLineEdit;
@@ -36,8 +36,8 @@ GoToStepBox::GoToStepBox(int currentStep, Ui& ui, QWidget* parent)
                                    &GoToStepDialog::MeasureDown8));
   layout->addLayout(form);
   layout->addWidget(buttons());
-  connect(step, &QLineEdit::textEdited, this, &GoToStepBox::StepTyped);
-  connect(measure, &QLineEdit::textEdited, this, &GoToStepBox::MeasureTyped);
+  connect(step, &QLineEdit::textEdited, this, &GoToStepQtDialog::StepTyped);
+  connect(measure, &QLineEdit::textEdited, this, &GoToStepQtDialog::MeasureTyped);
   // Leaving a field shows what the model made of it (a negative measure becomes 0); a text
   // that is no number stays, for OK to refuse.
   for (QLineEdit* edit : {step, measure})
@@ -48,7 +48,7 @@ GoToStepBox::GoToStepBox(int currentStep, Ui& ui, QWidget* parent)
   step->selectAll();
 }
 
-QLayout* GoToStepBox::Row(const QString& label, QLineEdit* edit, void (GoToStepDialog::*up)(),
+QLayout* GoToStepQtDialog::Row(const QString& label, QLineEdit* edit, void (GoToStepDialog::*up)(),
                           void (GoToStepDialog::*down)(), void (GoToStepDialog::*up8)(),
                           void (GoToStepDialog::*down8)()) {
   auto* row = new QHBoxLayout;
@@ -68,11 +68,11 @@ QLayout* GoToStepBox::Row(const QString& label, QLineEdit* edit, void (GoToStepD
   return row;
 }
 
-QPushButton* GoToStepBox::Button(const QString& row, const QString& text) const {
+QPushButton* GoToStepQtDialog::Button(const QString& row, const QString& text) const {
   return findChild<QPushButton*>(row + QLatin1Char('/') + text);
 }
 
-void GoToStepBox::StepTyped(const QString& text) {
+void GoToStepQtDialog::StepTyped(const QString& text) {
   // The field being typed in keeps its text; the other one follows.
   if (const auto value = ReadInt(text)) {
     m_model.SetStep(*value);
@@ -80,19 +80,19 @@ void GoToStepBox::StepTyped(const QString& text) {
   }
 }
 
-void GoToStepBox::MeasureTyped(const QString& text) {
+void GoToStepQtDialog::MeasureTyped(const QString& text) {
   if (const auto value = ReadInt(text)) {
     m_model.SetMeasure(*value);
     step->setText(QString::number(m_model.m_nStep));
   }
 }
 
-void GoToStepBox::Show() {
+void GoToStepQtDialog::Show() {
   step->setText(QString::number(m_model.m_nStep));
   measure->setText(QString::number(m_model.m_nMeasure));
 }
 
-std::pair<std::string, std::string> GoToStepBox::StoreAndCheck() {
+std::pair<std::string, std::string> GoToStepQtDialog::StoreAndCheck() {
   const auto value = ReadInt(step->text());
   if (!value) return {kIntegerMessage, GoToStepDialog::kTitle};
   m_model.SetStep(*value);
@@ -100,7 +100,7 @@ std::pair<std::string, std::string> GoToStepBox::StoreAndCheck() {
 }
 
 bool RunGoToStep(CPxDoc& doc, Ui& ui, QWidget* parent) {
-  GoToStepBox box(doc.m_nCurrentStep, ui, parent);
+  GoToStepQtDialog box(doc.m_nCurrentStep, ui, parent);
   if (box.exec() != QDialog::Accepted) return false;
   GoToStep(doc, ui, box.model().ChosenStep());
   return true;

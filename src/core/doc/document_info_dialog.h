@@ -7,7 +7,7 @@
 
 namespace px {
 
-struct DocumentInfoModel {
+struct DocumentInfoDialog {
   static constexpr const char* kTitle = "Document Information";
   enum Field { TITLE, DESIGNER, COMPANY, CONTACT_INFO, CLIENT, CLIENT_CONTACT, DATE, OTHER_INFO, FIELD_COUNT };
   static constexpr std::array<const char*, FIELD_COUNT> kLabels = {

@@ -218,5 +218,63 @@ TEST_F(FieldPixels, PrintedPageWithoutColourIsBlackOnWhite) {
   EXPECT_GT(ColouredPixels(PrintedPage(doc())), 2000);
 }
 
+// One frame of `doc` at 800 x 400, drawn as the field view draws, with what `state` and
+// `cache` kept from earlier frames (a fresh state and no cache: nothing kept).
+QImage Frame(CPxDoc& doc, FieldViewState& state, CanvasCache* cache) {
+  QImage image(800, 400, QImage::Format_RGB32);
+  QPainter painter(&image);
+  DrawChart(painter, FieldMapping::Isotropic(state.m_nExtent, QSizeF(image.size())), QRectF(image.rect()), false, doc,
+            state, FieldViewDrawOptions{}, cache);
+  return image;
+}
+QImage FreshFrame(CPxDoc& doc) {
+  FieldViewState state;
+  return Frame(doc, state, nullptr);
+}
+
+TEST(FieldFrames, WhatIsKeptBetweenFramesDrawsAsAFreshFrameUntilAndAfterTheShowChanges) {
+  // Two people march from a line to a line with every label and the paths shown.
+  CPxDoc doc;
+  auto line = [&doc](int step, CRect rect) {
+    doc.SetCurrentStep(step);
+    auto shape = std::make_unique<CDrawRect>(rect);
+    shape->m_nShape = SHAPE_LINE;
+    CFormation* added = doc.AddFormation(std::move(shape));
+    added->RecalcOutline();
+    return added;
+  };
+  CFormation* from = line(0, CRect{2000, 1500, 4000, 1500});
+  CFormation* to = line(8, CRect{3000, 2500, 5000, 3000});
+  for (int id : {1, 2}) {
+    auto person = std::make_unique<CPerson>();
+    person->m_nNumber = id;
+    if (id == 1) person->m_strNote = "T";  // letters instead of a marker
+    person->m_logpen.lopnColor = RGB(200, 0, 0);
+    CPerson* added = doc.AddPerson(std::move(person));
+    added->AssignToFormation(nullptr, from);
+    added->AssignToFormation(nullptr, to);
+  }
+  doc.m_bShowIdNumbers = doc.m_bShowMarchMode = doc.m_bShowPaths = 1;
+  doc.m_bVertical1 = doc.m_bDotted1 = 1;
+  doc.RecalcLastStep();
+  doc.SetCurrentStep(4);
+  doc.RecalcPositions();
+
+  FieldViewState kept;
+  CanvasCache cache;
+  const QImage first = Frame(doc, kept, &cache);
+  EXPECT_EQ(first, FreshFrame(doc));
+  EXPECT_EQ(Frame(doc, kept, &cache), first);  // the field, paths and labels as kept
+
+  // Moving the formation and recolouring the field change the show: nothing stale is drawn.
+  to->ShiftBy(-600, 400);
+  doc.m_crField = RGB(20, 140, 60);
+  doc.SetModifiedFlag();
+  doc.RecalcPositions();
+  const QImage changed = Frame(doc, kept, &cache);
+  EXPECT_NE(changed, first);
+  EXPECT_EQ(changed, FreshFrame(doc));
+}
+
 }  // namespace
 }  // namespace px

@@ -8,7 +8,7 @@
 
 namespace px {
 
-struct ViewOptionsModel {
+struct ViewOptionsDialog {
   static constexpr const char* kCaption = "View Options";
   static constexpr const char* kHelpTopic = "The View Options Command";
   static constexpr int kMinPeopleTextSize = 1, kMaxPeopleTextSize = 100;

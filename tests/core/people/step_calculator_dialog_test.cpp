@@ -1,4 +1,4 @@
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 namespace px {
 namespace {
 
-using F = StepCalculator::Field;
+using F = StepCalculatorDialog::Field;
 
-TEST(StepCalculator, OpensFromTheStepSizeAndReturnsItsInches) {
+TEST(StepCalculatorDialog, OpensFromTheStepSizeAndReturnsItsInches) {
   StepInstructionDialog dialog;
   dialog.m_strStepSize = std::string("30.00");
-  StepCalculator calc = dialog.OpenCalculator();
+  StepCalculatorDialog calc = dialog.OpenCalculator();
   EXPECT_EQ(calc.m_strSteps, "1.00");
   EXPECT_EQ(calc.m_strInches, "30.00");
   EXPECT_EQ(calc.m_strFeet, "2.50");   // 30 / 12
@@ -23,7 +23,7 @@ TEST(StepCalculator, OpensFromTheStepSizeAndReturnsItsInches) {
   EXPECT_EQ(dialog.m_strStepSize, "240.00");
 }
 
-TEST(StepCalculator, LeavingAFieldRecomputesTheOthers) {
+TEST(StepCalculatorDialog, LeavingAFieldRecomputesTheOthers) {
   const struct {
     const char* stepLength;
     F field;
@@ -43,7 +43,7 @@ TEST(StepCalculator, LeavingAFieldRecomputesTheOthers) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
-    StepCalculator calc;
+    StepCalculatorDialog calc;
     calc.m_strStepLength = std::string(c.stepLength);
     calc.Text(c.field) = std::string(c.typed);
     calc.OnLeave(c.field);
@@ -53,15 +53,15 @@ TEST(StepCalculator, LeavingAFieldRecomputesTheOthers) {
     EXPECT_EQ(calc.m_strSteps, c.steps);
   }
   // Leaving the step length recomputes the distance from the steps.
-  StepCalculator calc;
+  StepCalculatorDialog calc;
   calc.m_strStepLength = std::string("30");
   calc.m_strSteps = std::string("2");
   calc.OnLeave(F::STEP_LENGTH);
   EXPECT_EQ(calc.m_strInches, "60.00");
 }
 
-TEST(StepCalculator, SpinsStepWholeNumbersAndRecompute) {
-  StepCalculator calc;
+TEST(StepCalculatorDialog, SpinsStepWholeNumbersAndRecompute) {
+  StepCalculatorDialog calc;
   calc.m_strStepLength = std::string("22.5");
   calc.m_strSteps = std::string("7.80");
   calc.Spin(F::STEPS, true);  // trunc 7 + 1 = 8 steps of 22.5 = 180 inches

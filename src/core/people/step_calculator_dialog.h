@@ -6,7 +6,7 @@
 
 namespace px {
 
-struct StepCalculator {
+struct StepCalculatorDialog {
   enum Field { INCHES, FEET, YARDS, STEPS, STEP_LENGTH };
 
   std::string m_strInches = "0.00";
@@ -16,7 +16,7 @@ struct StepCalculator {
   std::string m_strStepLength = "0.00";
 
   // The calculator as the Step Instruction dialog opens it: one step of the given size.
-  static StepCalculator FromStepSize(const std::string& stepSizeText);
+  static StepCalculatorDialog FromStepSize(const std::string& stepSizeText);
 
   std::string& Text(Field field);
   // The field lost the focus: recompute the fields that follow from it.

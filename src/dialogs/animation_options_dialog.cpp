@@ -1,4 +1,4 @@
-#include "dialogs/animation_options_box.h"
+#include "dialogs/animation_options_dialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "core/animation/animation_clock.h"
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 #include "dialogs/step_calculator_dialog.h"
 
 namespace px {
@@ -38,7 +38,7 @@ QCheckBox* Check(const char* label) {
 
 }  // namespace
 
-AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui& ui, QWidget* parent)
+AnimationOptionsQtDialog::AnimationOptionsQtDialog(const AnimationOptionsDialog& model, Ui& ui, QWidget* parent)
     : ModelDialog(ui, QString::fromLatin1(AnimationOptionsDialog::kTitle), QString::fromLatin1(kHelpTopic), parent),
       m_model(model) {
   stepSize = new QLineEdit;
@@ -47,7 +47,7 @@ AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui
   calculator->setObjectName(QStringLiteral("S/Default Step Size:"));
   calculator->setToolTip(tr("Step Calculator"));
   calculator->setFixedWidth(calculator->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 12);
-  connect(calculator, &QPushButton::clicked, this, &AnimationOptionsBox::Calculate);
+  connect(calculator, &QPushButton::clicked, this, &AnimationOptionsQtDialog::Calculate);
   auto* stepRow = new QHBoxLayout;
   stepRow->addWidget(stepSize);
   stepRow->addWidget(calculator);
@@ -80,20 +80,20 @@ AnimationOptionsBox::AnimationOptionsBox(const AnimationOptionsDialog& model, Ui
   m_fields.Load();
 }
 
-void AnimationOptionsBox::Calculate() {
+void AnimationOptionsQtDialog::Calculate() {
   // The calculator opens on one step of the typed size and gives back its inches.
-  StepCalculatorDialog dialog(StepCalculator::FromStepSize(stepSize->text().toStdString()), this);
+  StepCalculatorQtDialog dialog(StepCalculatorDialog::FromStepSize(stepSize->text().toStdString()), this);
   if (dialog.exec() == QDialog::Accepted) stepSize->setText(QString::fromStdString(dialog.model().m_strInches));
 }
 
-std::pair<std::string, std::string> AnimationOptionsBox::StoreAndCheck() {
+std::pair<std::string, std::string> AnimationOptionsQtDialog::StoreAndCheck() {
   m_fields.Store();
   if (const auto refusal = m_model.validate()) return {refusal->text, refusal->caption};
   return {};
 }
 
 bool EditAnimationOptions(CPxDoc& doc, Ui& ui, QWidget* parent) {
-  AnimationOptionsBox box(BeginAnimationOptions(doc, ui), ui, parent);
+  AnimationOptionsQtDialog box(BeginAnimationOptions(doc, ui), ui, parent);
   if (box.exec() != QDialog::Accepted) return false;
   // The show has no undo yet: nothing to snapshot before the change.
   FinishAnimationOptions(doc, box.model(), ui, {});

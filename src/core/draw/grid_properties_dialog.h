@@ -30,7 +30,7 @@ struct LineFamily {
   COLORREF color = 0;
 };
 
-struct GridPropertiesModel {
+struct GridPropertiesDialog {
   static constexpr const char* kTitle = "Grid Properties";
   static constexpr const char* kHelpTopic = "The View Field Properties Command";
 

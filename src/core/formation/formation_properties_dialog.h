@@ -14,7 +14,7 @@ namespace px {
 
 class FormationView;
 
-struct FormationProperties {
+struct FormationPropertiesDialog {
   static constexpr const char* kCaption = "Formation / Prop Properties";
   static constexpr const char* kHelpTopic = "The Formation Properties Command";
 

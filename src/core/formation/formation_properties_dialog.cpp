@@ -1,4 +1,4 @@
-#include "core/formation/formation_properties.h"
+#include "core/formation/formation_properties_dialog.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,7 +54,7 @@ std::string RotatedText(const CFormation& f) {
 
 std::string IntervalText(const CFormation& f) { return Format("%0.2lf", f.m_dInterval * 0.5); }
 
-void FormationProperties::LoadFrom(const CFormation& f) {
+void FormationPropertiesDialog::LoadFrom(const CFormation& f) {
   m_strName = f.m_strName;
   m_nCount = f.m_nStep;
   m_strWidth = WidthText(f);
@@ -83,32 +83,32 @@ void FormationProperties::LoadFrom(const CFormation& f) {
   m_bArrow = f.m_bArrow != 0;
 }
 
-void FormationProperties::CountPlus() { ++m_nCount; }
-void FormationProperties::CountMinus() { m_nCount = std::max(m_nCount - 1, 0); }
-void FormationProperties::CountPlus8() { m_nCount += 8; }
-void FormationProperties::CountMinus8() { m_nCount = m_nCount < 9 ? 0 : m_nCount - 8; }
+void FormationPropertiesDialog::CountPlus() { ++m_nCount; }
+void FormationPropertiesDialog::CountMinus() { m_nCount = std::max(m_nCount - 1, 0); }
+void FormationPropertiesDialog::CountPlus8() { m_nCount += 8; }
+void FormationPropertiesDialog::CountMinus8() { m_nCount = m_nCount < 9 ? 0 : m_nCount - 8; }
 
-void FormationProperties::SetScaleToFit(bool on) {
+void FormationPropertiesDialog::SetScaleToFit(bool on) {
   m_bScaleToFit = on;
   if (on) m_bScaleToInterval = false;
 }
 
-void FormationProperties::SetScaleToInterval(bool on) {
+void FormationPropertiesDialog::SetScaleToInterval(bool on) {
   m_bScaleToInterval = on;
   if (on) m_bScaleToFit = false;
 }
 
-void FormationProperties::SetCenterPivot(bool on) {
+void FormationPropertiesDialog::SetCenterPivot(bool on) {
   m_bCenterPivot = on;
   if (on) m_bCornerPivot = false;
 }
 
-void FormationProperties::SetCornerPivot(bool on) {
+void FormationPropertiesDialog::SetCornerPivot(bool on) {
   m_bCornerPivot = on;
   if (on) m_bCenterPivot = false;
 }
 
-void FormationProperties::SetBlock(bool on) {
+void FormationPropertiesDialog::SetBlock(bool on) {
   m_bBlock = on;
   if (!on) return;
   m_nShape = SHAPE_RECTANGLE;
@@ -117,7 +117,7 @@ void FormationProperties::SetBlock(bool on) {
   m_strStar = "0.0";
 }
 
-void FormationProperties::TypeSides(int sides) {
+void FormationPropertiesDialog::TypeSides(int sides) {
   m_nSides = sides;
   if (sides <= 0) return;
   m_nShape = SHAPE_CLOSED_POLYGON;
@@ -125,7 +125,7 @@ void FormationProperties::TypeSides(int sides) {
   m_nRows = 0;
 }
 
-void FormationProperties::ChooseShape(int kind) {
+void FormationPropertiesDialog::ChooseShape(int kind) {
   m_nShape = kind;
   m_bBlock = false;
   m_nRows = 0;
@@ -141,7 +141,7 @@ void FormationProperties::ChooseShape(int kind) {
   }
 }
 
-void FormationProperties::SpinRotated(int delta) {
+void FormationPropertiesDialog::SpinRotated(int delta) {
   double degrees = Number(m_strRotated) + delta;
   if (degrees < 0.0) degrees = 360.0;
   if (degrees > 360.0) degrees = 0.0;
@@ -149,11 +149,11 @@ void FormationProperties::SpinRotated(int delta) {
 }
 
 // Built from a char: GCC 12 falsely reports an overlapping copy for this literal at -O3.
-void FormationProperties::Unrotate() { m_strRotated = std::string(1, '0'); }
+void FormationPropertiesDialog::Unrotate() { m_strRotated = std::string(1, '0'); }
 
-void FormationProperties::SpinEndStep(int delta) { m_nEndStep = std::max(m_nEndStep + delta, 0); }
+void FormationPropertiesDialog::SpinEndStep(int delta) { m_nEndStep = std::max(m_nEndStep + delta, 0); }
 
-std::optional<DialogMessage> FormationProperties::Validate() {
+std::optional<DialogMessage> FormationPropertiesDialog::Validate() {
   const auto refuse = [](const char* text) { return DialogMessage{text, kCaption}; };
   if (m_bPeopleFill) {
     m_bScaleToFit = false;
@@ -180,7 +180,7 @@ std::optional<DialogMessage> FormationProperties::Validate() {
   return std::nullopt;
 }
 
-void FormationProperties::ApplyTo(CFormation& f, FormationView* view) const {
+void FormationPropertiesDialog::ApplyTo(CFormation& f, FormationView* view) const {
   // A field still showing the formation's own (rounded) value leaves that value exactly as
   // it is, so OK without edits never nudges a size, rotation, skew or interval.
   const CRect& base = f.m_rcBase;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/formation/formation_properties.h"
+#include "core/formation/formation_properties_dialog.h"
 #include "core/support/shows.h"
 
 namespace px {
@@ -17,16 +17,16 @@ using test::AddRectShape;
 constexpr const char* kCaption = "Formation / Prop Properties";
 
 // A dialog whose every check passes.
-FormationProperties ValidDialog() { return {.m_strName = "", .m_strWidth = "100", .m_strHeight = "50"}; }
+FormationPropertiesDialog ValidDialog() { return {.m_strName = "", .m_strWidth = "100", .m_strHeight = "50"}; }
 
-std::string FirstRefusal(FormationProperties& d) {
+std::string FirstRefusal(FormationPropertiesDialog& d) {
   const auto message = d.Validate();
   if (!message) return "";
   EXPECT_EQ(message->caption, kCaption);
   return message->text;
 }
 
-TEST(FormationProperties, LoadsTheFormationsValues) {
+TEST(FormationPropertiesDialog, LoadsTheFormationsValues) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_ELLIPSE, CRect{100, 200, 300, 500});
   f->m_strName = "Circle";
@@ -38,7 +38,7 @@ TEST(FormationProperties, LoadsTheFormationsValues) {
   f->m_logbrush.lbStyle = BS_SOLID;
   test::PutPeopleOn(doc, f, 7);
 
-  FormationProperties d;
+  FormationPropertiesDialog d;
   d.m_nSides = 9;
   d.LoadFrom(*f);
   // Sizes in inches (200 units = 100); skew "%0.2lf" of 0.125 rounds to even; sides never load.
@@ -56,8 +56,8 @@ TEST(FormationProperties, LoadsTheFormationsValues) {
 
 // Every field wrong at first; each step mends what the last message named, so the checks
 // come out in their order.
-TEST(FormationProperties, ChecksInOrderWithTheirTexts) {
-  FormationProperties d{.m_strName = "", .m_nCount = -1, .m_strWidth = "5", .m_strHeight = "5", .m_bBlock = true,
+TEST(FormationPropertiesDialog, ChecksInOrderWithTheirTexts) {
+  FormationPropertiesDialog d{.m_strName = "", .m_nCount = -1, .m_strWidth = "5", .m_strHeight = "5", .m_bBlock = true,
                         .m_nRows = 1, .m_nSides = 2, .m_strStar = "5", .m_strSkew = "4.5", .m_strRotated = "400",
                         .m_strInterval = "5", .m_bSpread = false, .m_nEndStep = -1};
   const char* const sides = "Number of sides must either be 0, or between 3 and 50.";
@@ -83,8 +83,8 @@ TEST(FormationProperties, ChecksInOrderWithTheirTexts) {
   }
 }
 
-TEST(FormationProperties, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSides) {
-  FormationProperties d = ValidDialog();
+TEST(FormationPropertiesDialog, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSides) {
+  FormationPropertiesDialog d = ValidDialog();
   d.m_nSides = 5;
   for (const char* ok : {"0.2", "4.0", "0", "1.5"}) {
     d.m_strStar = ok;
@@ -99,8 +99,8 @@ TEST(FormationProperties, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSides) {
   EXPECT_EQ(FirstRefusal(d), "");
 }
 
-TEST(FormationProperties, SilentCorrectionsOnOk) {
-  FormationProperties d = ValidDialog();
+TEST(FormationPropertiesDialog, SilentCorrectionsOnOk) {
+  FormationPropertiesDialog d = ValidDialog();
   d.m_bPeopleFill = true;
   d.m_bScaleToFit = true;
   d.m_strInterval = "11.5";
@@ -124,13 +124,13 @@ TEST(FormationProperties, SilentCorrectionsOnOk) {
   EXPECT_FALSE(d.m_bPropFill);    // nor a block
 }
 
-TEST(FormationProperties, ControlInterlocks) {
-  FormationProperties d = ValidDialog();
+TEST(FormationPropertiesDialog, ControlInterlocks) {
+  FormationPropertiesDialog d = ValidDialog();
   // The count buttons stop at 0; so do the end step's.
   d.m_nCount = 8;
   std::vector<int> counts;
-  for (auto button : {&FormationProperties::CountMinus8, &FormationProperties::CountMinus,
-                      &FormationProperties::CountPlus8, &FormationProperties::CountPlus, &FormationProperties::CountMinus8}) {
+  for (auto button : {&FormationPropertiesDialog::CountMinus8, &FormationPropertiesDialog::CountMinus,
+                      &FormationPropertiesDialog::CountPlus8, &FormationPropertiesDialog::CountPlus, &FormationPropertiesDialog::CountMinus8}) {
     (d.*button)();
     counts.push_back(d.m_nCount);
   }
@@ -173,10 +173,10 @@ TEST(FormationProperties, ControlInterlocks) {
   EXPECT_TRUE(d.m_bPeopleFillEnabled);
 }
 
-TEST(FormationProperties, AppliesSizesWithTheirCaps) {
+TEST(FormationPropertiesDialog, AppliesSizesWithTheirCaps) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
-  FormationProperties d;
+  FormationPropertiesDialog d;
   d.LoadFrom(*f);
   d.m_strWidth = "3700";   // 7400 field units, capped at 7200
   d.m_strHeight = "2000";  // 4000, capped at 3800
@@ -191,12 +191,12 @@ TEST(FormationProperties, AppliesSizesWithTheirCaps) {
   EXPECT_EQ(g->m_rcBase, (CRect{3000, 1000, 2500, 1500}));
 }
 
-TEST(FormationProperties, AppliesSettingsInOrder) {
+TEST(FormationPropertiesDialog, AppliesSettingsInOrder) {
   CPxDoc doc;
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
   // Interval "10" is 20 units, which with Fill (below 22 units) becomes 90; skew 5.5 is not
   // refused here, ApplyTo caps it at 6.0 only.
-  FormationProperties d{.m_strName = "Box", .m_nCount = 24, .m_strWidth = "100", .m_strHeight = "50",
+  FormationPropertiesDialog d{.m_strName = "Box", .m_nCount = 24, .m_strWidth = "100", .m_strHeight = "50",
                         .m_bScaleToFit = true, .m_bBlock = true, .m_nRows = 3, .m_crLine = RGB(4, 5, 6),
                         .m_strSkew = "5.5", .m_strRotated = "90", .m_strInterval = "10", .m_bPeopleFill = true,
                         .m_bPropFill = true, .m_crFill = RGB(1, 2, 3), .m_nEndStep = 30};
@@ -213,14 +213,14 @@ TEST(FormationProperties, AppliesSettingsInOrder) {
   EXPECT_DOUBLE_EQ(f->m_dSkew, 6.0);
 }
 
-TEST(FormationProperties, OkWithoutEditsKeepsValuesTheTextsRound) {
+TEST(FormationPropertiesDialog, OkWithoutEditsKeepsValuesTheTextsRound) {
   CPxDoc doc;
   // 45 units is 22.5 inches, shown as "22"; 12.3 degrees shown as "12"; skew 0.333 as "0.33".
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1045, 1201});
   f->m_dRotation = 12.3 * PI / 180.0;
   f->m_dSkew = 0.333;
   f->m_dInterval = 91.3;
-  FormationProperties d;
+  FormationPropertiesDialog d;
   d.LoadFrom(*f);
   ASSERT_EQ(FirstRefusal(d), "");
   d.ApplyTo(*f);

@@ -1,8 +1,8 @@
-#include "core/draw/view_options.h"
+#include "core/draw/view_options_dialog.h"
 
 #include <type_traits>
 
-#include "core/draw/grid_properties.h"
+#include "core/draw/grid_properties_dialog.h"
 #include "core/util/format.h"
 
 namespace px {
@@ -58,7 +58,7 @@ void Exchange(Doc& doc, Model& model, bool toModel) {
 }
 
 std::optional<DialogMessage> Refuse(std::string text) {
-  return DialogMessage{std::move(text), ViewOptionsModel::kCaption};
+  return DialogMessage{std::move(text), ViewOptionsDialog::kCaption};
 }
 
 std::optional<DialogMessage> OutOfRange(int value, int low, int high) {
@@ -68,13 +68,13 @@ std::optional<DialogMessage> OutOfRange(int value, int low, int high) {
 
 }  // namespace
 
-void ViewOptionsModel::LoadFrom(const CPxDoc& doc) {
+void ViewOptionsDialog::LoadFrom(const CPxDoc& doc) {
   Exchange(doc, *this, true);
   m_dInterval = InchesFromFieldUnits(doc.m_dInterval);
   m_dSnapInches = InchesFromFieldUnits(doc.m_dSnapDistance);
 }
 
-std::optional<DialogMessage> ViewOptionsModel::validate() const {
+std::optional<DialogMessage> ViewOptionsDialog::validate() const {
   if (m_dInterval < 12.0) return Refuse("Interval must be at least 12 inches.");
   if ((m_bSnapOnMove || m_bShowSnapPoints || m_bSnapOnSizeAndDraw) && m_dSnapInches < 12.0)
     return Refuse("Snap must be at least 12 inches.");
@@ -86,8 +86,8 @@ std::optional<DialogMessage> ViewOptionsModel::validate() const {
   return std::nullopt;
 }
 
-void ViewOptionsModel::ApplyTo(CPxDoc& doc) const {
-  ViewOptionsModel copy = *this;
+void ViewOptionsDialog::ApplyTo(CPxDoc& doc) const {
+  ViewOptionsDialog copy = *this;
   Exchange(doc, copy, false);
   doc.m_dInterval = FieldUnitsFromInches(m_dInterval);
   doc.m_dSnapDistance = FieldUnitsFromInches(m_dSnapInches);

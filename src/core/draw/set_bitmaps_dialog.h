@@ -7,7 +7,7 @@
 
 namespace px {
 
-struct SetBitmapsModel {
+struct SetBitmapsDialog {
   static constexpr const char* kTitle = "Set Bitmaps";
   static constexpr const char* kBrowseTitle = "Bitmap Name";
   static constexpr const char* kBrowseFilter = "Bitmap File (*.BMP)";

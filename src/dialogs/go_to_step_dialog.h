@@ -11,12 +11,12 @@ namespace px {
 
 class CPxDoc;
 
-class GoToStepBox : public ModelDialog {
+class GoToStepQtDialog : public ModelDialog {
   Q_OBJECT
  public:
   static constexpr const char* kHelpTopic = "The Animate Go To Step Command";
 
-  GoToStepBox(int currentStep, Ui& ui, QWidget* parent = nullptr);
+  GoToStepQtDialog(int currentStep, Ui& ui, QWidget* parent = nullptr);
   const GoToStepDialog& model() const { return m_model; }
 
   QLineEdit* step = nullptr;

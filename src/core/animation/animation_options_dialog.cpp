@@ -1,4 +1,4 @@
-#include "core/animation/animation_options.h"
+#include "core/animation/animation_options_dialog.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "core/people/step_calculator.h"
+#include "core/people/step_calculator_dialog.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,9 +20,9 @@ double ReadNumber(const std::string& text) {
   return std::sscanf(text.c_str(), "%lf", &value) == 1 ? value : 0.0;
 }
 
-StepCalculator StepCalculator::FromStepSize(const std::string& stepSizeText) {
+StepCalculatorDialog StepCalculatorDialog::FromStepSize(const std::string& stepSizeText) {
   const double size = ReadNumber(stepSizeText);
-  StepCalculator calc;
+  StepCalculatorDialog calc;
   calc.m_strSteps = "1.00";
   calc.m_strStepLength = stepSizeText;
   calc.m_strInches = stepSizeText;
@@ -31,7 +31,7 @@ StepCalculator StepCalculator::FromStepSize(const std::string& stepSizeText) {
   return calc;
 }
 
-std::string& StepCalculator::Text(Field field) {
+std::string& StepCalculatorDialog::Text(Field field) {
   switch (field) {
     case INCHES: return m_strInches;
     case FEET: return m_strFeet;
@@ -42,7 +42,7 @@ std::string& StepCalculator::Text(Field field) {
   return m_strStepLength;
 }
 
-void StepCalculator::OnLeave(Field field) {
+void StepCalculatorDialog::OnLeave(Field field) {
   const double stepLength = ReadNumber(m_strStepLength);
   double inches = 0.0;
   switch (field) {
@@ -83,7 +83,7 @@ void StepCalculator::OnLeave(Field field) {
   m_strSteps = Show(inches / stepLength);
 }
 
-void StepCalculator::Spin(Field field, bool up) {
+void StepCalculatorDialog::Spin(Field field, bool up) {
   // Truncated as a double: a huge typed value must not overflow an integer.
   double value = std::trunc(ReadNumber(Text(field))) + (up ? 1.0 : -1.0);
   if (value < 0.0) value = 0.0;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "core/animation/animation_options.h"
+#include "core/animation/animation_options_dialog.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/field_bindings.h"
 
@@ -15,12 +15,12 @@ namespace px {
 
 class CPxDoc;
 
-class AnimationOptionsBox : public ModelDialog {
+class AnimationOptionsQtDialog : public ModelDialog {
   Q_OBJECT
  public:
   static constexpr const char* kHelpTopic = "The Animate Animation Options Command";
 
-  AnimationOptionsBox(const AnimationOptionsDialog& model, Ui& ui, QWidget* parent = nullptr);
+  AnimationOptionsQtDialog(const AnimationOptionsDialog& model, Ui& ui, QWidget* parent = nullptr);
   const AnimationOptionsDialog& model() const { return m_model; }
 
   QLineEdit* stepSize;

@@ -1,4 +1,4 @@
-#include "core/draw/grid_properties.h"
+#include "core/draw/grid_properties_dialog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +46,7 @@ constexpr std::array<FamilyMembers, 4> kFamilies = {{
 
 }  // namespace
 
-void GridPropertiesModel::LoadFrom(const CPxDoc& doc) {
+void GridPropertiesDialog::LoadFrom(const CPxDoc& doc) {
   m_nFieldType = doc.m_nFieldType;
   m_dWidth = InchesFromFieldUnits(doc.m_dFieldWidth);
   m_dHeight = InchesFromFieldUnits(doc.m_dFieldHeight);
@@ -66,7 +66,7 @@ void GridPropertiesModel::LoadFrom(const CPxDoc& doc) {
   m_bCenterHorizontal = doc.m_bCenterHorizontal != 0;
 }
 
-void GridPropertiesModel::ApplyTo(CPxDoc& doc) const {
+void GridPropertiesDialog::ApplyTo(CPxDoc& doc) const {
   doc.m_nFieldType = m_nFieldType;
   doc.m_dFieldWidth = FieldUnitsFromInches(m_dWidth);
   doc.m_dFieldHeight = FieldUnitsFromInches(m_dHeight);
@@ -92,7 +92,7 @@ void GridPropertiesModel::ApplyTo(CPxDoc& doc) const {
   doc.m_bCenterHorizontal = m_bCenterHorizontal;
 }
 
-void GridPropertiesModel::SelectPreset(int fieldType) {
+void GridPropertiesDialog::SelectPreset(int fieldType) {
   if (fieldType < 0 || fieldType >= static_cast<int>(FieldPresets().size())) return;
   const FieldPreset& preset = FieldPresets()[static_cast<size_t>(fieldType)];
   m_nFieldType = fieldType;

@@ -87,16 +87,22 @@ TEST_F(StepCommandsTest, StepModeOkWritesClipsAndLengthensTheShow) {
   EXPECT_TRUE(doc.IsModified());
 }
 
-TEST_F(StepCommandsTest, ShowStepsNeedsExactlyOnePerson) {
-  CPerson* a = AddPerson("A");
+TEST_F(StepCommandsTest, ShowStepsOfExactlyOnePerson) {
+  CPerson* a = AddPerson("Anna");
+  a->m_nNumber = 7;
+  a->GetOrAddStepInst(4)->m_nSteps = 8;
   ShowSteps(doc, {}, ui);
   ShowSteps(doc, {a, AddPerson("B")}, ui);
-  ASSERT_EQ(ui.m_messages.size(), 2u);
-  for (const auto& message : ui.m_messages) {
-    EXPECT_EQ(message.text, "To use this command, first select one person.");
-    EXPECT_EQ(message.caption, "Show Step Instructions");
-  }
   EXPECT_EQ(ui.m_animationStops, 0);
+  // The current step size in front, the person in the title.
+  ShowSteps(doc, {a}, ui);
+  EXPECT_EQ(ui.m_animationStops, 1);
+  using Shown = std::vector<std::pair<std::string, std::string>>;
+  const std::pair<std::string, std::string> refusal{"To use this command, first select one person.",
+                                                    "Show Step Instructions"};
+  EXPECT_EQ(ui.Shown(), (Shown{refusal, refusal,
+                               {"Current step size: 0.00\r\n\r\n" + a->GetStepReport(), "Step Instructions for Anna (7)"}}));
+  EXPECT_EQ(ui.m_messages.back().kind, "text");
 }
 
 }  // namespace

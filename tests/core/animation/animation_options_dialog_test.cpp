@@ -1,7 +1,7 @@
 // The Animation Options dialog: its checks, and what OK stores.
 #include <gtest/gtest.h>
 
-#include "core/animation/animation_options.h"
+#include "core/animation/animation_options_dialog.h"
 #include "core/doc/pxdoc.h"
 #include "core/support/scripted_ui.h"
 
