@@ -26,10 +26,7 @@ CPxDoc& Show(int approach, int sections = 10) {
 }
 
 void EmptyCaches(CPxDoc& doc) {
-  for (const auto& person : doc.m_people) {
-    person->InvalidateAllPositions();
-    person->m_posCache.clear();
-  }
+  for (const auto& person : doc.m_people) person->InvalidateAllPositions();
 }
 
 // The whole table, from empty caches (spots, positions and follow paths all recomputed).

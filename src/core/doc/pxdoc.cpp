@@ -186,22 +186,17 @@ void CPxDoc::SortPeopleById() {
   }
 }
 
-void CPxDoc::RecalcPositions() {
-  for (const auto& person : m_people) person->GetPosition(m_nCurrentStep);
-  ParkPeopleWithoutPlace();
-}
+void CPxDoc::RecalcPositions() { ParkPeopleWithoutPlace(ParkingLayout::Normal); }
 
 void CPxDoc::ParkPeopleWithoutPlace(ParkingLayout layout) {
+  m_motion.SettleApproachesAt(m_nCurrentStep);
   constexpr int kSpacing = 144;
   constexpr int kFirst = 216;
   int column = layout == ParkingLayout::Normal ? 72 : 144;  // across the run of parked people
   int along = kFirst;                                       // within the run
   const int limit = layout == ParkingLayout::Normal ? 4320 : 7200;
-  for (const auto& person : m_people) {
-    if (person->GetPosition(m_nCurrentStep).x != POSITION_NONE_VALUE) continue;
-    const CPoint pos = layout == ParkingLayout::Normal ? CPoint{column, along} : CPoint{along, column};
-    person->m_ptPosition = pos;
-    person->m_rcBase = CRect{pos.x - m_nPersonSize, pos.y - m_nPersonSize, pos.x + m_nPersonSize, pos.y + m_nPersonSize};
+  for (CPerson* person : m_motion.PlacePeopleAt(m_nCurrentStep)) {
+    person->SetCurrentPosition(layout == ParkingLayout::Normal ? CPoint{column, along} : CPoint{along, column});
     if (along > limit) {
       // The normal layout starts a new column to the right; the 3D layout a new row nearer the top.
       column += layout == ParkingLayout::Normal ? kSpacing : -kSpacing;
@@ -210,6 +205,14 @@ void CPxDoc::ParkPeopleWithoutPlace(ParkingLayout layout) {
       along += kSpacing;
     }
   }
+}
+
+void CPxDoc::ArrangeForPerspective() {
+  ParkPeopleWithoutPlace(ParkingLayout::Perspective);
+  // Stable: people in the same row keep their order.
+  for (size_t i = 1; i < m_people.size(); ++i)
+    for (size_t j = i; j > 0 && m_people[j - 1]->m_ptPosition.y > m_people[j]->m_ptPosition.y; --j)
+      std::swap(m_people[j - 1], m_people[j]);
 }
 
 int BuiltInSymbolResource(int group) {

@@ -10,6 +10,7 @@
 #include "core/formation/formation.h"
 #include "core/model/cobject.h"
 #include "core/model/show_context.h"
+#include "core/motion/motion_engine.h"
 #include "core/people/person.h"
 #include "core/util/types.h"
 
@@ -73,9 +74,14 @@ class CPxDoc : public ShowContext {
   void RelinkPlaces();
   void SortPeopleById();
 
-  // Positions of every person at the current step, then parking of those without one.
+  // Every person stands where it is at the current step (the approaches under way settle
+  // first); people without a place there are parked.
   void RecalcPositions();
   void ParkPeopleWithoutPlace(ParkingLayout layout = ParkingLayout::Normal);
+  // For the 3D view: people without a place park in rows, and the people list is ordered by
+  // depth so that nearer people are drawn over those behind them.
+  void ArrangeForPerspective();
+  MotionEngine& Motion() { return m_motion; }
 
   // Group symbols.
   void LoadSymbolBitmaps();
@@ -102,6 +108,8 @@ class CPxDoc : public ShowContext {
   void InvalidatePeopleOn(const CFormation& formation, bool recompute) override;
   void ShiftPeopleOn(const CFormation& formation, int dx, int dy) override;
   void MovePeopleOnto(CFormation& from, CFormation& to) override;
+  CPoint PositionOf(const CPerson& person, int step) override { return m_motion.PositionOf(person, step); }
+  void ForgetPositions(const CPerson& person, int from, int to) override { m_motion.Forget(person, from, to); }
 
   // Lists.
   std::vector<std::unique_ptr<CFormation>> m_formations;  // sorted by (step, number) on add
@@ -139,6 +147,7 @@ class CPxDoc : public ShowContext {
   bool m_bModified = false;
   std::uint64_t m_nShowRevision = NextShowRevision();
   std::vector<DocViewObserver*> m_views;
+  MotionEngine m_motion{*this};
 };
 
 // The built-in picture of each group.

@@ -85,13 +85,7 @@ Font LabelFont(const ShowSettings& doc) { return Font{"Arial", doc.m_nPeopleText
 std::string PersonLabel(CPerson& person) {
   const ShowContext* doc = person.m_pDocument;
   if (!doc || !(doc->m_bShowStepSize || doc->m_bShowMarchMode)) return {};
-  // Measuring a follow approach moves the person; the drawing keeps it where it stands.
-  const CPoint position = person.m_ptPosition;
-  const CRect rect = person.m_rcBase;
-  std::string label = person.GetMarchLabel();
-  person.m_ptPosition = position;
-  person.m_rcBase = rect;
-  return label;
+  return person.GetMarchLabel();
 }
 
 void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const DrawView* view, int index) {

@@ -7,7 +7,7 @@ namespace {
 
 // Each position of the show from step 0 on, consecutive repeats left out, a new run after
 // every step without a position.
-ShowPaths::Runs PathOf(CPerson& person, int lastStep) {
+ShowPaths::Runs PathOf(const CPerson& person, int lastStep) {
   ShowPaths::Runs runs(1);
   for (int step = 0; step <= lastStep; ++step) {
     const CPoint at = person.GetPosition(step);
@@ -41,12 +41,7 @@ void ShowPaths::Update(CPxDoc& doc) {
       m_runs[&person];
       continue;
     }
-    // Asking for other steps moves the person's current position; put it back afterwards.
-    const CPoint savedPosition = person.m_ptPosition;
-    const CRect savedRect = person.m_rcBase;
     m_runs[&person] = PathOf(person, doc.m_nLastStep);
-    person.m_ptPosition = savedPosition;
-    person.m_rcBase = savedRect;
   }
   m_doc = &doc;
   m_revision = doc.ShowRevision();

@@ -15,11 +15,9 @@ class ShowPaths {
   using Runs = std::vector<std::vector<CPoint>>;
 
   // Brings the paths up to date: when the show changed since they were worked out (its
-  // revision moved, its last step or its people changed) or after Invalidate, asks every
+  // revision moved with CPxDoc::ShowChanged, its last step or its people changed), asks every
   // person's position at every step, putting each person back where it stood.
   void Update(CPxDoc& doc);
-  // Forgets the paths; the next Update works them out again.
-  void Invalidate() { m_doc = nullptr; }
   // The runs of `person` as of the last Update (none for a person it did not see).
   const Runs& Of(const CPerson& person) const;
 

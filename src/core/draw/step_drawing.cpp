@@ -16,16 +16,6 @@ void DrawOutlines(Painter& painter, const CPxDoc& doc, const DrawView& view, int
   }
 }
 
-// People nearer the home side (larger y) come later in the list, so in 3D they are drawn
-// over those behind them. Stable: equal rows keep their order.
-void SortPeopleByDepth(CPxDoc& doc) {
-  auto& people = doc.m_people;
-  for (size_t i = 1; i < people.size(); ++i) {
-    for (size_t j = i; j > 0 && people[j - 1]->m_ptPosition.y > people[j]->m_ptPosition.y; --j)
-      std::swap(people[j - 1], people[j]);
-  }
-}
-
 }  // namespace
 
 bool DrawsInFull(const ShowSettings& doc, const DrawView& view, bool printing) {
@@ -72,8 +62,7 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
   }
 
   if (!full && view.is3D && (doc.m_bFill3D || doc.m_bOutlineFill3D)) {
-    doc.ParkPeopleWithoutPlace(ParkingLayout::Perspective);
-    SortPeopleByDepth(doc);
+    doc.ArrangeForPerspective();
   }
   if (doc.m_bShowPaths && !view.is3D && !view.playing) {
     ShowPaths once;

@@ -33,6 +33,11 @@ class ShowContext : public ShowSettings {
   virtual void InvalidatePeopleOn(const CFormation& formation, bool recompute) = 0;
   virtual void ShiftPeopleOn(const CFormation& formation, int dx, int dy) = 0;
   virtual void MovePeopleOnto(CFormation& from, CFormation& to) = 0;
+
+  // Positions, kept by the show's motion engine: where a person stands at a step, and that
+  // the person's positions at steps from..to no longer hold.
+  virtual CPoint PositionOf(const CPerson& person, int step) = 0;
+  virtual void ForgetPositions(const CPerson& person, int from, int to) = 0;
 };
 
 }  // namespace px

@@ -14,20 +14,26 @@ double Normalised(double angle) {
 
 }  // namespace
 
-CPoint ArcChange(const Leg& leg) {
-  CFormation& pf = *leg.from.m_pFormation;
-  const CFormation& nf = *leg.to.m_pFormation;
-  const double startTurn = PivotTurn(pf.m_dArcStart, nf.m_dArcStart, leg.to.m_bStartClockwise != 0, false);
-  const double endTurn = PivotTurn(pf.m_dArcEnd, nf.m_dArcEnd, leg.to.m_bEndClockwise != 0, false);
-  const double start = Normalised(pf.m_dArcStart + leg.elapsed * startTurn / leg.total);
-  const double end = Normalised(pf.m_dArcEnd + leg.elapsed * endTurn / leg.total);
-  return SubstituteSpot(pf, leg.from.m_nSlot, pf.m_dRotation, pf.m_dSkew, end, start);
+void ArcSteps(const Approach& a, int first, int last, CPoint* out) {
+  CFormation& pf = *a.from.m_pFormation;
+  const CFormation& nf = *a.to.m_pFormation;
+  const double startTurn = PivotTurn(pf.m_dArcStart, nf.m_dArcStart, a.to.m_bStartClockwise != 0, false);
+  const double endTurn = PivotTurn(pf.m_dArcEnd, nf.m_dArcEnd, a.to.m_bEndClockwise != 0, false);
+  for (int s = first; s <= last; ++s) {
+    const int e = a.Elapsed(s);
+    const double start = Normalised(pf.m_dArcStart + e * startTurn / a.total);
+    const double end = Normalised(pf.m_dArcEnd + e * endTurn / a.total);
+    out[s - first] = SubstituteSpot(pf, a.from.m_nSlot, pf.m_dRotation, pf.m_dSkew, end, start);
+  }
 }
 
-CPoint Skew(const Leg& leg) {
-  CFormation& pf = *leg.from.m_pFormation;
-  const double skew = pf.m_dSkew + (leg.to.m_pFormation->m_dSkew - pf.m_dSkew) * leg.elapsed / leg.total;
-  return SubstituteSpot(pf, leg.from.m_nSlot, pf.m_dRotation, skew, 0.0, 0.0);
+void SkewSteps(const Approach& a, int first, int last, CPoint* out) {
+  CFormation& pf = *a.from.m_pFormation;
+  const double newSkew = a.to.m_pFormation->m_dSkew;
+  for (int s = first; s <= last; ++s) {
+    const double skew = pf.m_dSkew + (newSkew - pf.m_dSkew) * a.Elapsed(s) / a.total;
+    out[s - first] = SubstituteSpot(pf, a.from.m_nSlot, pf.m_dRotation, skew, 0.0, 0.0);
+  }
 }
 
 }  // namespace px::march

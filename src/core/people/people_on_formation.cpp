@@ -9,7 +9,7 @@ void InvalidatePeopleOn(const CFormation& formation, bool recompute) {
     if (place && place->m_pPerson) place->m_pPerson->InvalidateAllPositions();
   if (!recompute) return;
   for (CPlace* place : formation.m_ppPlaces)
-    if (place && place->m_pPerson) place->m_pPerson->GetPosition(formation.m_nStep);
+    if (place && place->m_pPerson) place->m_pPerson->SetCurrentPosition(place->m_pPerson->GetPosition(formation.m_nStep));
 }
 
 void ShiftPeopleOn(const CFormation& formation, int dx, int dy) {
@@ -41,7 +41,8 @@ void MovePeopleOnto(CFormation& from, CFormation& to) {
 void RecalcSpots(CFormation& formation) {
   for (int slot = 0; slot < formation.m_nPlaces; ++slot) {
     CPlace* place = formation.m_ppPlaces[static_cast<size_t>(slot)];
-    if (place && place->m_pPerson) place->m_pPerson->GetPosition(formation.m_nStep, &formation, slot);
+    if (place && place->m_pPerson)
+      place->m_pPerson->SetCurrentPosition(place->m_pPerson->GetPosition(formation.m_nStep, &formation, slot));
   }
 }
 

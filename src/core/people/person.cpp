@@ -149,11 +149,7 @@ void CPerson::DeassignFormation(const CFormation* formation) {
 void CPerson::InvalidatePositions(int from, int to) {
   for (const auto& place : m_places)
     if (place->m_nStep >= from && place->m_nStep <= to) place->m_ptSpot = POSITION_NONE;
-  if (to >= 0) m_posCache.Invalidate(static_cast<size_t>(std::max(from, 0)), static_cast<size_t>(to));
-  std::fill(m_path.begin(), m_path.end(), POSITION_NONE);
-  m_nPathCount = 0;
-  m_nPathStep = -1;
-  m_turnSpots = TurnSpots{};
+  if (m_pDocument && to >= from) m_pDocument->ForgetPositions(*this, from, to);
 }
 
 namespace {

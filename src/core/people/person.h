@@ -6,7 +6,7 @@
 
 #include "core/formation/formation.h"
 #include "core/model/place.h"
-#include "core/people/position_cache.h"
+#include "core/model/show_context.h"
 #include "core/model/step_inst.h"
 
 namespace px {
@@ -63,13 +63,20 @@ class CPerson : public CDrawRect {
   void Deassign(int step);
   // Removes every place the person has on `formation`.
   void DeassignFormation(const CFormation* formation);
-  // Resets the cached spots, positions and follow path from `from` to `to` inclusive.
+  // Resets the cached spots of places from `from` to `to` inclusive and tells the show that
+  // the person's positions there no longer hold.
   void InvalidatePositions(int from, int to);
   void InvalidateAllPositions() { InvalidatePositions(0, STEP_END); }
 
-  // The position at `step` (POSITION_NONE when the person has none there). With a
-  // formation, the spot of that formation's slot.
-  CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0);
+  // The position at `step` (POSITION_NONE when the person has none there), as the show's
+  // motion engine keeps it. With a formation, the spot of that formation's slot. Asking
+  // changes nothing but caches: the current position is set by SetCurrentPosition.
+  CPoint GetPosition(int step, CFormation* formation = nullptr, int slot = 0) const {
+    if (!formation && m_pDocument) return m_pDocument->PositionOf(*this, step);
+    return PositionAlone(step, formation, slot);
+  }
+  // Sets the current position and the marker rectangle around it.
+  void SetCurrentPosition(CPoint pt);
   // The march-code letters of the approach after `currentStep` ("?" when there is none),
   // with the waits written around them, e.g. "2PV4".
   std::string GetMarchCode(int currentStep) const;
@@ -98,25 +105,16 @@ class CPerson : public CDrawRect {
   int m_nGroup = GROUP_HORNS;
   std::string m_strHeight = "60";
   int m_nHeight2 = 120;
-  PositionCache m_posCache;  // one entry per step; POSITION_NONE = not computed
   int m_nFollowRole = 0;
   CPlace* m_pFromPlace = nullptr;
   CPlace* m_pToPlace = nullptr;
   std::unique_ptr<CPlace> m_pSavedPlace;
-  std::vector<CPoint> m_path;
-  int m_nPathCount = 0;
-  int m_nPathStep = -1;
-  std::vector<double> m_segLen;
-  std::vector<double> m_cumLen;
-  // Transient: the unrotated spots of the gate turn in progress, kept like m_path while
-  // the approach stays the same (reset by InvalidatePositions).
-  struct TurnSpots {
-    const CPlace* from = nullptr;
-    const CPlace* to = nullptr;
-    int step = -1;
-    CPoint fromSpot = POSITION_NONE;
-    CPoint toSpot = POSITION_NONE;
-  } m_turnSpots;
+  // Where the show's motion engine keeps this person's positions (not stored).
+  struct MotionRow {
+    const void* table = nullptr;
+    int row = -1;
+  };
+  mutable MotionRow m_motionRow;
   int m_nPersonVersion = 1;
 
   // Step instructions and step sizes.
@@ -140,8 +138,8 @@ class CPerson : public CDrawRect {
  private:
   // Takes the place at `index` of m_places off its formation and destroys it.
   void RemovePlace(size_t index);
-  // Sets the current position and the marker rectangle around it.
-  void SetCurrentPosition(CPoint pt);
+  // GetPosition for a slot's spot or for a person outside a show.
+  CPoint PositionAlone(int step, CFormation* formation, int slot) const;
 };
 
 // The group names shown in lists and reports.

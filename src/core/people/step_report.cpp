@@ -118,7 +118,6 @@ std::string CPerson::GetStepReport(int* lineCount) {
       report.Add(kSeparator, 2);
     }
     if (const CStepInst* inst = FindStepInst(step)) {
-      GetPosition(step);
       report.Add(inst->DescribeStepInst(true) + kParagraph, 4);
       report.AddComment(m_pDocument, step);
       report.Add(kSeparator, 2);

@@ -19,20 +19,15 @@ double Distance(CPoint a, CPoint b) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
-// The follow path is only built while the person is under way, so its length is measured
-// at the first step that marches: the same path serves every step of the approach.
+// The length of the member's path in its Follow group. With no step under way the member
+// covers the path in one step; its length is not measured then, and the straight distance
+// stands in for it.
 double FollowPathLength(CPerson& person, CPlace& from, CPlace& to) {
-  const int begin = from.m_pFormation->m_nStep;
-  const int total = std::max(1, to.m_pFormation->m_nStep - begin - to.m_nWaitAfter - to.m_nWaitBefore);
-  person.InvalidateAllPositions();
-  to.m_dPathLength = 0.0;
-  if (total > 1) person.GetPosition(begin + to.m_nWaitBefore + 1);
-  // With no step under way the member covers the path in one step; its length is not
-  // measured then, and the straight distance stands in for it.
-  const double length = total > 1 ? to.m_dPathLength : Distance(march::SpotOf(from), march::SpotOf(to));
-  person.InvalidateAllPositions();
-  person.GetPosition(0, to.m_pFormation, to.m_nSlot);
-  return length;
+  const march::Approach a(from, to);
+  if (a.total <= 1) return Distance(march::SpotOf(from), march::SpotOf(to));
+  const march::FollowGroup g = march::CollectFollowGroup(person, from, to);
+  const int k = g.IndexOf(person);
+  return k < 0 ? 0.0 : march::FollowPathLength(g, static_cast<size_t>(k), a);
 }
 
 }  // namespace

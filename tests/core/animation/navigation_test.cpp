@@ -3,51 +3,37 @@
 #include <gtest/gtest.h>
 
 #include "core/support/shows.h"
-#include "core/animation/go_to_step_dialog.h"
 #include "core/animation/navigation.h"
 #include "core/util/format.h"
 
 namespace px::test {
 namespace {
 
-TEST(Navigation, GoToStepStopsTheShowAndGoesThere) {
-  AnimationFixture f;
-  f.Pictures({0, 8});
-  f.PlayFrom(2, 1);
-  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
-  GoToStepDialog dialog(f.doc.m_nCurrentStep);
-  dialog.SetMeasure(3);
-  GoToStep(f.doc, f.ui, dialog.ChosenStep());
-  EXPECT_EQ(f.doc.m_nCurrentStep, 12);
-  EXPECT_EQ(f.doc.m_nLastStep, 8);  // a jump does not grow the show
-  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 12");
-  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
-  EXPECT_FALSE(f.timer.armed);
-}
-
-TEST(Navigation, StepsPicturesAndEndsOfTheShow) {
+// The keys on the demo show are driven in tests/qt/view/animation_test.cpp; here the ends
+// of the show those keys cannot reach there.
+TEST(Navigation, EndsOfTheShowStopItAndGoToStepDoesNotGrowIt) {
   AnimationFixture f;
   f.Pictures({3, 8, 8});
+  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
   using Command = void (*)(CPxDoc&, Ui&);
   const std::pair<Command, int> moves[] = {
-      {PreviousStep, 0},     {PreviousPicture, 0},  // nothing below step 0
-      {NextStep, 1},         {NextPicture, 3},     {NextPicture, 8},
-      {NextPicture, 8},  // none after the last
-      {NextStep, 9},         {NextStep, 10},        // Next Step past the end grows the show
-      {PreviousPicture, 8},  {PreviousPicture, 3},
+      {PreviousPicture, 0}, {GoToEnd, 8}, {NextPicture, 8},  // none after the last
+      {NextStep, 9},        {PreviousPicture, 8}, {PreviousPicture, 3},
       {PreviousPicture, 0},  // 2, 1, 0: the walk ends at step 0
-      {GoToEnd, 10},         {Rewind, 0},
   };
   for (const auto& [command, step] : moves) {
     command(f.doc, f.ui);
-    EXPECT_EQ(f.doc.m_nCurrentStep, step);
     EXPECT_EQ(f.ui.m_stepBoxTexts.back(), Format("Step: %d", step));
   }
-  EXPECT_EQ(f.doc.m_nLastStep, 10);
+  EXPECT_EQ(f.doc.m_nLastStep, 9);
+  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
   // Each command stops the show and refreshes the time line once.
-  EXPECT_EQ(f.ui.m_animationStops, 13);
-  EXPECT_EQ(f.ui.m_timeLineRedraws, 13);
-  EXPECT_TRUE(f.ui.m_messages.empty());
+  EXPECT_EQ(f.ui.m_animationStops, 7);
+  EXPECT_EQ(f.ui.m_timeLineRedraws, 7);
+  GoToStep(f.doc, f.ui, 40);
+  EXPECT_EQ(f.doc.m_nLastStep, 9);
+  EXPECT_EQ(f.ui.m_stepBoxTexts.back(), "Step: 40");
+  EXPECT_EQ(f.ui.m_animationStops, 8);
 }
 
 TEST(Navigation, NextSongFromASongsBeginGoesToTheNextSong) {
@@ -91,8 +77,7 @@ TEST(Navigation, SongsAndCommentsWhenThereAreNone) {
   PreviousComment(f.doc, f.ui);  // says nothing
   using Shown = std::vector<std::pair<std::string, std::string>>;
   EXPECT_EQ(f.ui.Shown(), (Shown{{"No songs.", "Next Song"}, {"No songs.", "Next Song"}, {"No comments.", "Next Comment"}}));
-  EXPECT_EQ(f.doc.m_nCurrentStep, 5);
-  EXPECT_FALSE(CanNextSong(f.doc) || CanPreviousSong(f.doc) || CanNextComment(f.doc));
+  EXPECT_EQ(f.doc.m_nCurrentStep, 5);  // the commands' enabled states: tests/qt/view/animation_test.cpp
 }
 
 }  // namespace

@@ -12,27 +12,19 @@ namespace {
 
 std::unique_ptr<CPxDoc> Load(const DocLayout& layout) { return ReadBytes(ShowBytes(layout).v); }
 
-// Each version reads exactly its own fields: one row too many or too few and the file
-// would end early or leave the later fields misread. Newer versions read as 12 and the
-// major version is not checked.
+// Each version reads exactly its own rows, and its newest ones from that version on, not one
+// version later (one row too many or too few and the rows after it are misread; the reader
+// ignores what follows its last field, so only their values can tell). Newer versions read
+// as 12 and the major version is not checked.
 TEST(ReadVersions, EveryFileVersionReadsItsOwnRows) {
   for (std::uint16_t v : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0xFFFF}) {
     SCOPED_TRACE(v);
-    auto doc = Load({.major = 7, .version = v, .title = "Show", .comments = {"4 hit"},
-                     .songs = {"0002    0010    a.mid"}});
+    const auto doc = Load({.major = 7, .version = v, .title = "Show", .comments = {"4 hit"},
+                           .songs = {"0002    0010    a.mid"}, .unusualNewRows = true});
     EXPECT_EQ(doc->m_nFileVersion[1], std::min<int>(v, 12));
     EXPECT_EQ(doc->m_strTitle, v >= 5 ? "Show" : "");
     EXPECT_EQ(doc->m_comments, std::vector<std::string>{"4 hit"});
     EXPECT_EQ(doc->m_nLastStep, 12);  // the song ends at 2 + 10
-  }
-}
-
-// The newest rows of each version are read from that version on, not one version later
-// (the reader ignores what follows its last field, so only their values can tell).
-TEST(ReadVersions, EachVersionReadsItsNewestRow) {
-  for (std::uint16_t v = 1; v <= 12; ++v) {
-    SCOPED_TRACE(v);
-    const auto doc = Load({.version = v, .unusualNewRows = true});
     EXPECT_EQ(doc->m_nPeopleTextSize, v >= 2 ? 77 : 50);
     EXPECT_EQ(doc->m_bHorizontal8, v >= 4 ? 0 : 1);
     EXPECT_EQ(doc->m_crPersonFill, v >= 6 ? 0x010203u : 0xFFFFFFu);

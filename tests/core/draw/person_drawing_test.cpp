@@ -17,11 +17,14 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 // A person at (3000, 2000) with the default half-size 24.
 constexpr CRect kMarker{2976, 1976, 3024, 2024};
 
-// Puts the person at `at` for `step` through the position cache and makes that current.
+// Gives the person a place at `step` whose spot is `at`, and makes that current.
 void Stand(CPerson& person, int step, CPoint at) {
-  if (person.m_posCache.size() <= static_cast<size_t>(step)) person.m_posCache.resize(step + 1);
-  person.m_posCache.Set(static_cast<size_t>(step), at);
-  person.GetPosition(step);
+  auto place = std::make_unique<CPlace>();
+  place->m_nStep = step;
+  place->m_ptSpot = at;
+  place->m_pPerson = &person;
+  person.m_places.push_back(std::move(place));
+  person.SetCurrentPosition(person.GetPosition(step));
 }
 
 CPerson* AddPerson(CPxDoc& doc, int id, CPoint at, int shape = SHAPE_SQUARE) {
@@ -191,7 +194,7 @@ TEST(PersonDrawing, PathsOverTheShow) {
   Stand(*p, 1, CPoint{1100, 1000});
   Stand(*p, 3, CPoint{1200, 1000});
   Stand(*p, 4, CPoint{1200, 1000});
-  p->GetPosition(0);
+  p->SetCurrentPosition(p->GetPosition(0));
   RecordingCanvas canvas;
   Painter painter(canvas);
   DrawStep(painter, doc, DrawView{});

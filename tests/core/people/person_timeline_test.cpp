@@ -3,6 +3,7 @@
 
 #include "core/people/describe_place.h"
 #include "core/util/format.h"
+#include "core/util/muldiv.h"
 #include "core/support/shows.h"
 
 namespace px {
@@ -89,25 +90,22 @@ TEST(Deassign, EveryStepOrOneStep) {
     show.Put(a, formation, {1000, 1000});
     show.Put(b, formation, {1200, 1000});
   }
-  // One step: the cache is forgotten from the step after the previous place (0) on.
-  a->m_posCache.assign(17, CPoint{1, 1});
+  // One step: positions are worked out again from the step after the previous place (0) on.
+  EXPECT_EQ(a->GetPosition(4), (CPoint{1000, 1000}));
   a->Deassign(8);
   ASSERT_EQ(a->m_places.size(), 2u);
-  EXPECT_EQ(a->m_posCache[0], (CPoint{1, 1}));
-  for (size_t s = 1; s < a->m_posCache.size(); ++s) EXPECT_EQ(a->m_posCache[s], POSITION_NONE) << s;
-  EXPECT_EQ(a->GetPlaceAt(0)->m_ptSpot, (CPoint{1000, 1000}));
   EXPECT_EQ(a->GetPlaceAt(16)->m_ptSpot, POSITION_NONE);
+  const CPoint spot16 = a->GetPosition(16);  // spotted afresh
+  EXPECT_EQ(a->GetPosition(4), (CPoint{1000 + MulDiv(spot16.x - 1000, 4, 16), 1000 + MulDiv(spot16.y - 1000, 4, 16)}));
+  EXPECT_EQ(a->GetPlaceAt(0)->m_ptSpot, (CPoint{1000, 1000}));
   EXPECT_EQ(SlotOrder(f[1]), std::vector<CPerson*>{b});
 
-  // -99: every step; every gap closes and the follow path is forgotten.
-  a->m_posCache.assign(10, CPoint{1, 1});
-  a->m_nPathCount = 3;
+  // -99: every step; every gap closes and nothing is left of the positions.
   a->Deassign(-99);
   EXPECT_TRUE(a->m_places.empty());
   for (CFormation* formation : f) EXPECT_EQ(SlotOrder(formation), std::vector<CPerson*>{b});
   EXPECT_EQ(b->GetPlaceAt(16)->m_nSlot, 0);
-  EXPECT_EQ(a->m_posCache[9], POSITION_NONE);
-  EXPECT_EQ(a->m_nPathCount, 0);
+  for (int step : {0, 4, 16}) EXPECT_EQ(a->GetPosition(step), POSITION_NONE) << step;
 }
 
 // People float or follow from formation `from` (step 0) to `to` (step 8), all anchors set.

@@ -1,6 +1,6 @@
 #pragma once
-// A Ui for tests: records everything a command shows or asks, and answers its questions from
-// a script (an unscripted question fails the test and answers No, or Cancel).
+// A Ui for tests: records everything a command shows or asks, and answers Yes/No/Cancel
+// questions from a script (any other question fails the test and answers No, or Cancel).
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -21,8 +21,6 @@ class ScriptedUi : public Ui {
     std::string caption;  // the caption, or the title of a shown text
   };
 
-  // Queues the answers of the next Yes/No questions, in order.
-  void Answer(bool yes) { m_answers.push_back(yes); }
   // Queues the answers of the next Yes/No/Cancel questions, in order.
   void AnswerThreeWay(px::Answer answer) { m_threeWay.push_back(answer); }
 
@@ -31,13 +29,8 @@ class ScriptedUi : public Ui {
   }
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
-    if (m_answers.empty()) {
-      ADD_FAILURE() << "unscripted question: " << text;
-      return false;
-    }
-    const bool yes = m_answers.front();
-    m_answers.pop_front();
-    return yes;
+    ADD_FAILURE() << "unscripted question: " << text;
+    return false;
   }
   px::Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
@@ -60,7 +53,7 @@ class ScriptedUi : public Ui {
   }
 
   void SetStatusText(const std::string& text) override { m_statusTexts.push_back(text); }
-  void SetWaitCursor(bool on) override { m_waitCursor = on; }
+  void SetWaitCursor(bool) override {}
   void Beep() override { ++m_beeps; }
   void UpdateAllViews() override { ++m_viewUpdates; }
   void StopAnimation() override {
@@ -73,9 +66,7 @@ class ScriptedUi : public Ui {
   std::vector<Message> m_messages;
   std::vector<std::string> m_statusTexts;
   std::vector<std::string> m_stepBoxTexts;
-  std::deque<bool> m_answers;
   std::deque<px::Answer> m_threeWay;
-  bool m_waitCursor = false;
   int m_beeps = 0;
   int m_viewUpdates = 0;
   int m_animationStops = 0;

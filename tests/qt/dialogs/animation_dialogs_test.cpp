@@ -57,11 +57,9 @@ TEST_F(AnimationDialogTest, GoToStepMakesNegativeValuesStepZeroAndCancelStays) {
   doc().SetCurrentStep(6);
   WithModal<GoToStepQtDialog>([&] { Run("Go To Step..."); },
                          [](GoToStepQtDialog& d) {
-                           // Every button, from step 100: steps of 1 and 8, measures of 4 and 32.
-                           for (auto [row, button, step] :
-                                {std::tuple{"Step:", "+", 101}, {"Step:", "-", 99}, {"Step:", "+ 8", 108},
-                                 {"Step:", "- 8", 92}, {"Measure:", "+", 104}, {"Measure:", "-", 96},
-                                 {"Measure:", "+ 8", 132}, {"Measure:", "- 8", 68}}) {
+                           // The buttons the test above does not press, from step 100.
+                           for (auto [row, button, step] : {std::tuple{"Step:", "-", 99}, {"Step:", "- 8", 92},
+                                                            {"Measure:", "-", 96}, {"Measure:", "+ 8", 132}}) {
                              Type(d.step, QStringLiteral("100"));
                              d.Button(QString::fromLatin1(row), QString::fromLatin1(button))->click();
                              EXPECT_EQ(d.step->text(), QString::number(step)) << row << button;
