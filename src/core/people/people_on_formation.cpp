@@ -5,8 +5,15 @@
 namespace px {
 
 void InvalidatePeopleOn(const CFormation& formation, bool recompute) {
-  for (CPlace* place : formation.m_ppPlaces)
-    if (place && place->m_pPerson) place->m_pPerson->InvalidateAllPositions();
+  // Only the legs into and out of the formation change: from the step after the previous
+  // place to the next place's step.
+  for (CPlace* place : formation.m_ppPlaces) {
+    if (!place || !place->m_pPerson) continue;
+    CPerson& person = *place->m_pPerson;
+    const CPlace* previous = person.GetPlaceAtOrBefore(place->m_nStep - 1);
+    const CPlace* next = person.GetPlaceAtOrAfter(place->m_nStep + 1);
+    person.InvalidatePositions(previous ? previous->m_nStep + 1 : 0, next ? next->m_nStep : STEP_END);
+  }
   if (!recompute) return;
   for (CPlace* place : formation.m_ppPlaces)
     if (place && place->m_pPerson) place->m_pPerson->SetCurrentPosition(place->m_pPerson->GetPosition(formation.m_nStep));

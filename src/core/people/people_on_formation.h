@@ -4,8 +4,8 @@
 
 namespace px {
 
-// Their cached spots and positions no longer hold; with recompute, their positions at the
-// formation's step are computed again at once.
+// Their cached spots and their positions on the legs into and out of the formation no longer
+// hold; with recompute, they stand where they are at the formation's step at once.
 void InvalidatePeopleOn(const CFormation& formation, bool recompute);
 // Their drawn positions travel along with a formation moved by (dx, dy).
 void ShiftPeopleOn(const CFormation& formation, int dx, int dy);

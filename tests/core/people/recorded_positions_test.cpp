@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
@@ -51,6 +52,33 @@ TEST(RecordedPositions, EveryShowMarchesAsRecorded) {
     EXPECT_EQ(mismatches, 0) << name << ": " << mismatches << " of " << line << " positions differ";
   }
   EXPECT_GE(shows, 9);
+}
+
+// Asked the other way round (last person first, last step first) every show gives the same
+// positions, and none off the field.
+TEST(RecordedPositions, TheAnswerDoesNotDependOnWhoAsksFirst) {
+  for (const auto& entry : std::filesystem::directory_iterator(kData)) {
+    if (entry.path().extension() != ".sho") continue;
+    const std::string name = entry.path().filename().string();
+    CPxDoc forward, backward;
+    ASSERT_TRUE(ReadShowFile(entry.path().string(), forward).ok) << name;
+    ASSERT_TRUE(ReadShowFile(entry.path().string(), backward).ok) << name;
+    const size_t people = backward.m_people.size();
+    std::vector<CPoint> asked;
+    for (size_t i = people; i-- > 0;)
+      for (int step = backward.m_nLastStep; step >= 0; --step) asked.push_back(backward.m_people[i]->GetPosition(step));
+    int mismatches = 0;
+    for (size_t i = 0; i < people; ++i)
+      for (int step = 0; step <= forward.m_nLastStep; ++step) {
+        const CPoint p = forward.m_people[i]->GetPosition(step);
+        const CPoint q = asked[(people - 1 - i) * static_cast<size_t>(forward.m_nLastStep + 1) +
+                               static_cast<size_t>(forward.m_nLastStep - step)];
+        const bool onField = p.x >= 0 && p.x <= FIELD_EXTENT && p.y >= 0 && p.y <= FIELD_EXTENT;
+        if ((p != q || !(onField || p == POSITION_NONE)) && ++mismatches <= 3)
+          ADD_FAILURE() << name << " person " << forward.m_people[i]->m_nNumber << " step " << step;
+      }
+    EXPECT_EQ(mismatches, 0) << name;
+  }
 }
 
 }  // namespace
