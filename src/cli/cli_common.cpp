@@ -1,5 +1,7 @@
 #include "cli/cli_common.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "core/doc/pxdoc.h"
@@ -7,19 +9,69 @@
 
 namespace px {
 
-std::optional<int> ParseInt(const std::string& text, int minimum) {
-  int value = 0;
+void FailUsage(const std::string& message) { throw CliFailure{2, message}; }
+void Fail(const std::string& message) { throw CliFailure{1, message}; }
+
+std::optional<int> ParseInt(const std::string& text, long long lowest, long long highest) {
+  long long value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || value < minimum) return std::nullopt;
-  return value;
+  if (ec != std::errc() || ptr != end || value < lowest || value > highest) return std::nullopt;
+  return static_cast<int>(value);
 }
 
-std::unique_ptr<CPxDoc> OpenShowOrThrow(const std::string& path) {
+Options::Options(const Args& args, std::initializer_list<OptionSpec> known, size_t positionals) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    // "-12" is a number (describe takes negative coordinates), not an option.
+    if (arg.size() < 2 || arg[0] != '-' || std::isdigit(static_cast<unsigned char>(arg[1]))) {
+      m_positional.push_back(arg);
+      continue;
+    }
+    const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) { return s.name == arg; });
+    if (spec == known.end()) FailUsage("unknown option " + arg);
+    if (!spec->takesValue) {
+      m_flags.insert(arg);
+    } else if (i + 1 < args.size()) {
+      m_values[arg] = args[++i];
+    } else {
+      FailUsage(arg + " needs a value");
+    }
+  }
+  if (m_positional.size() != positionals) FailUsage("wrong number of arguments");
+}
+
+bool Options::Has(std::string_view name) const { return m_flags.count(name) || m_values.count(name); }
+
+const std::string* Options::Value(std::string_view name) const {
+  const auto it = m_values.find(name);
+  return it == m_values.end() ? nullptr : &it->second;
+}
+
+int Options::Int(std::string_view name, long long lowest, long long highest, int fallback) const {
+  const std::string* text = Value(name);
+  if (!text) return fallback;
+  const std::optional<int> value = ParseInt(*text, lowest, highest);
+  if (!value)
+    FailUsage(std::string(name) + " needs a whole number from " + std::to_string(lowest) + " to " +
+              std::to_string(highest));
+  return *value;
+}
+
+int StepOption(const Options& options, std::string_view name, const CPxDoc& doc, int fallback) {
+  return options.Int(name, 0, std::max(doc.m_nLastStep, 0), fallback);
+}
+
+std::unique_ptr<CPxDoc> OpenShowOrFail(const std::string& path) {
   auto doc = std::make_unique<CPxDoc>();
   const FileResult result = ReadShowFile(path, *doc);
-  if (!result.ok) throw result;
+  if (!result.ok) Fail(result.reason.empty() ? result.message : "cannot read " + path + ": " + result.reason);
   return doc;
+}
+
+void SaveShowOrFail(const std::string& path, CPxDoc& doc) {
+  const FileResult result = WriteShowFile(path, doc);
+  if (!result.ok) Fail(result.reason.empty() ? result.message : "cannot write " + path + ": " + result.reason);
 }
 
 }  // namespace px

@@ -1,48 +1,21 @@
-#include "cli/play_command.h"
-
+// pyxaro-cli play: plays a show headless, as the field view's timer would, and prints the
+// current step after each tick.
+#include <climits>
 #include <iostream>
-#include <optional>
 
 #include "core/animation/animation_clock.h"
 #include "core/animation/animation_host.h"
 #include "core/animation/song_player.h"
 #include "core/doc/pxdoc.h"
-#include "cli/cli_common.h"
+#include "cli/commands.h"
 #include "core/ui/ui.h"
 #include "core/util/cp1252.h"
 
 namespace px {
 namespace {
 
-constexpr const char* kUsage = "play: usage: play FILE [--from S] [--ticks N]\n";
 // Without --ticks the show plays until it stops; a looping show stops here.
 constexpr int kMaxTicks = 10000;
-
-struct PlayOptions {
-  std::string path;
-  std::optional<int> from, ticks;
-};
-
-bool ParseOptions(const std::vector<std::string>& args, PlayOptions& options) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if ((arg == "--from" || arg == "--ticks") && i + 1 < args.size()) {
-      const std::optional<int> value = ParseInt(args[++i], 0);
-      if (!value) {
-        std::cerr << "play: " << arg << " needs a number of 0 or more\n";
-        return false;
-      }
-      (arg == "--from" ? options.from : options.ticks) = value;
-    } else if (options.path.empty() && arg.rfind("--", 0) != 0) {
-      options.path = arg;
-    } else {
-      std::cerr << kUsage;
-      return false;
-    }
-  }
-  if (options.path.empty()) std::cerr << kUsage;
-  return !options.path.empty();
-}
 
 // No window: messages go to standard error, stopping goes to the clock.
 class ConsoleUi final : public Ui {
@@ -83,12 +56,14 @@ class LoopTimer final : public AnimationHost {
 
 }  // namespace
 
-int CmdPlay(const std::vector<std::string>& args) {
-  PlayOptions options;
-  if (!ParseOptions(args, options)) return 2;
-  auto opened = OpenShowOrThrow(options.path);
+int PlayCommand(const Args& args) {
+  const Options options(args, {{"--from"}, {"--ticks"}}, 1);
+  auto opened = OpenShowOrFail(options.Positional(0));
   CPxDoc& doc = *opened;
-  if (options.from) doc.SetCurrentStep(*options.from);
+  // Playing goes on past the last picture (and moves the last step with it), so a start
+  // beyond it is allowed, up to the largest step a show can store.
+  if (options.Has("--from")) doc.SetCurrentStep(options.Int("--from", 0, kMaxStep, 0));
+  const int ticks = options.Int("--ticks", 0, INT_MAX, kMaxTicks);
   doc.RecalcPositions();
 
   ConsoleUi ui;
@@ -98,14 +73,10 @@ int CmdPlay(const std::vector<std::string>& args) {
   ui.clock = &clock;
   clock.SetActive(true);
   clock.Start();
-  const int ticks = options.ticks.value_or(kMaxTicks);
-  std::string out;
   for (int tick = 0; tick < ticks && timer.armed; ++tick) {
     clock.OnTimer();
-    out += std::to_string(doc.m_nCurrentStep);
-    out += '\n';
+    std::cout << doc.m_nCurrentStep << '\n';
   }
-  std::cout << out;
   return 0;
 }
 

@@ -1,94 +1,82 @@
-#include "cli/positions_command.h"
-
+// pyxaro-cli positions: where every person stands at every step of a range, written as it
+// is computed: CSV row by row, JSON person by person from one compact table.
+#include <charconv>
 #include <cstdio>
-#include <iostream>
-#include <nlohmann/json.hpp>
-#include <optional>
+#include <vector>
 
+#include "cli/commands.h"
 #include "core/doc/pxdoc.h"
-#include "cli/cli_common.h"
 
 namespace px {
 namespace {
 
-struct PositionsOptions {
-  std::string path;
-  std::optional<int> from, to;
-  bool csv = false;
-};
+// Text collected in a small buffer and written to standard output whenever it fills.
+class Output {
+ public:
+  ~Output() { Flush(); }
+  Output& operator<<(const char* text) {
+    for (; *text; ++text) Put(*text);
+    return *this;
+  }
+  Output& operator<<(char c) {
+    Put(c);
+    return *this;
+  }
+  Output& operator<<(int value) {
+    if (m_used + 16 > sizeof m_buffer) Flush();
+    m_used = static_cast<size_t>(std::to_chars(m_buffer + m_used, m_buffer + sizeof m_buffer, value).ptr - m_buffer);
+    return *this;
+  }
+  void Flush() {
+    if (m_used) std::fwrite(m_buffer, 1, m_used, stdout);
+    m_used = 0;
+  }
 
-// Reads the options; false (after a message) when they do not make sense.
-bool ParseOptions(const std::vector<std::string>& args, PositionsOptions& options) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if ((arg == "--from" || arg == "--to") && i + 1 < args.size()) {
-      const std::optional<int> step = ParseInt(args[++i], 0);
-      if (!step) {
-        std::cerr << "positions: " << arg << " needs a step number of 0 or more\n";
-        return false;
-      }
-      (arg == "--from" ? options.from : options.to) = step;
-    } else if (arg == "--csv") {
-      options.csv = true;
-    } else if (options.path.empty() && arg.rfind("--", 0) != 0) {
-      options.path = arg;
-    } else {
-      std::cerr << "positions: usage: positions FILE [--from S] [--to T] [--csv]\n";
-      return false;
-    }
+ private:
+  void Put(char c) {
+    if (m_used == sizeof m_buffer) Flush();
+    m_buffer[m_used++] = c;
   }
-  if (options.path.empty()) {
-    std::cerr << "positions: usage: positions FILE [--from S] [--to T] [--csv]\n";
-    return false;
-  }
-  return true;
-}
+  char m_buffer[1 << 16];
+  size_t m_used = 0;
+};
 
 }  // namespace
 
-int CmdPositions(const std::vector<std::string>& args) {
-  PositionsOptions options;
-  if (!ParseOptions(args, options)) return 2;
-  auto opened = OpenShowOrThrow(options.path);
+int PositionsCommand(const Args& args) {
+  const Options options(args, {{"--from"}, {"--to"}, {"--csv", false}}, 1);
+  auto opened = OpenShowOrFail(options.Positional(0));
   CPxDoc& doc = *opened;
-  const int from = options.from.value_or(0);
-  const int to = options.to.value_or(doc.m_nLastStep);
-  if (to < from) {
-    std::cerr << "positions: the range " << from << " to " << to << " is empty\n";
-    return 2;
-  }
+  const int from = StepOption(options, "--from", doc, 0);
+  const int to = StepOption(options, "--to", doc, std::max(doc.m_nLastStep, 0));
+  if (to < from) FailUsage("the range " + std::to_string(from) + " to " + std::to_string(to) + " is empty");
 
   // Ascending steps, every person at each step: the order a replay of the show asks in,
   // which the Flex groups' shared caches depend on.
-  const size_t count = static_cast<size_t>(to - from) + 1;
-  std::vector<std::vector<CPoint>> table(doc.m_people.size(), std::vector<CPoint>(count));
-  for (int step = from; step <= to; ++step)
-    for (size_t i = 0; i < doc.m_people.size(); ++i)
-      table[i][static_cast<size_t>(step - from)] = doc.m_people[i]->GetPosition(step);
-
-  if (options.csv) {
-    std::string out;
-    char line[64];
-    for (size_t s = 0; s < count; ++s) {
-      for (size_t i = 0; i < doc.m_people.size(); ++i) {
-        const CPoint p = table[i][s];
-        std::snprintf(line, sizeof line, "%d,%d,%d,%d\n", from + static_cast<int>(s), doc.m_people[i]->m_nNumber, p.x, p.y);
-        out += line;
+  const size_t people = doc.m_people.size();
+  const size_t steps = static_cast<size_t>(to - from) + 1;
+  Output out;
+  if (options.Has("--csv")) {
+    for (int step = from; step <= to; ++step)
+      for (const auto& person : doc.m_people) {
+        const CPoint p = person->GetPosition(step);
+        out << step << ',' << person->m_nNumber << ',' << p.x << ',' << p.y << '\n';
       }
-    }
-    std::cout << out;
     return 0;
   }
-  nlohmann::ordered_json json;
-  json["from"] = from;
-  json["to"] = to;
-  json["people"] = nlohmann::ordered_json::array();
-  for (size_t i = 0; i < doc.m_people.size(); ++i) {
-    nlohmann::ordered_json positions = nlohmann::ordered_json::array();
-    for (const CPoint& p : table[i]) positions.push_back({p.x, p.y});
-    json["people"].push_back({{"id", doc.m_people[i]->m_nNumber}, {"positions", std::move(positions)}});
+  std::vector<CPoint> table(people * steps);  // step-major, as computed
+  for (size_t s = 0; s < steps; ++s)
+    for (size_t i = 0; i < people; ++i) table[s * people + i] = doc.m_people[i]->GetPosition(from + static_cast<int>(s));
+  out << "{\"from\":" << from << ",\"to\":" << to << ",\"people\":[";
+  for (size_t i = 0; i < people; ++i) {
+    out << (i ? ",{\"id\":" : "{\"id\":") << doc.m_people[i]->m_nNumber << ",\"positions\":[";
+    for (size_t s = 0; s < steps; ++s) {
+      const CPoint p = table[s * people + i];
+      out << (s ? ",[" : "[") << p.x << ',' << p.y << ']';
+    }
+    out << "]}";
   }
-  std::cout << json.dump() << "\n";
+  out << "]}\n";
   return 0;
 }
 

@@ -1,9 +1,10 @@
-#include "cli/spots_command.h"
-
+// pyxaro-cli spots FILE [--step N]: the outline and slot spots of every formation as JSON.
 #include <iostream>
 
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
 #include "core/doc/pxdoc.h"
-#include "cli/cli_common.h"
 
 namespace px {
 namespace {
@@ -17,10 +18,11 @@ json FormationSpots(CFormation& f) {
   const Polyline line = f.SpotPolyline();
   for (int i = 0; i < line.count; ++i) outline.push_back(Point(line.points[i]));
   json slots = json::array();
-  for (int slot = 0; slot < f.m_nPlaces; ++slot) {
-    const CPlace* place = f.m_ppPlaces[static_cast<size_t>(slot)];
+  const std::vector<CPoint> spots = f.GetAllSpots();
+  for (size_t slot = 0; slot < spots.size(); ++slot) {
+    const CPlace* place = slot < f.m_ppPlaces.size() ? f.m_ppPlaces[slot] : nullptr;
     json person = place ? json(place->m_pPerson ? place->m_pPerson->Id() : place->m_nPersonID) : json(nullptr);
-    slots.push_back({{"person", person}, {"spot", Point(f.GetSpot(slot, 0.0, 0.0, f.m_dSkew))}});
+    slots.push_back({{"person", person}, {"spot", Point(spots[slot])}});
   }
   return {{"number", f.m_nNumber}, {"step", f.m_nStep},      {"kind", ShapeKindName(f.m_nShape)},
           {"length", f.m_dLength}, {"outline", outline}, {"slots", slots}};
@@ -28,28 +30,15 @@ json FormationSpots(CFormation& f) {
 
 }  // namespace
 
-json SpotsToJson(CPxDoc& doc, int step) {
+int SpotsCommand(const Args& args) {
+  const Options options(args, {{"--step"}}, 1);
+  auto doc = OpenShowOrFail(options.Positional(0));
+  const int step = StepOption(options, "--step", *doc, -1);
+  // One object per formation in document order (only those at the step when one is given).
   json all = json::array();
-  for (const auto& f : doc.m_formations)
+  for (const auto& f : doc->m_formations)
     if (step == -1 || f->m_nStep == step) all.push_back(FormationSpots(*f));
-  return all;
-}
-
-int CmdSpots(const std::vector<std::string>& args) {
-  int step = -1;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--step" && i + 1 < args.size()) {
-      if (const auto parsed = ParseInt(args[i + 1], 0)) {
-        step = *parsed;
-        ++i;
-        continue;
-      }
-    }
-    std::cerr << "usage: pyxaro-cli spots FILE [--step N]\n";
-    return 2;
-  }
-  auto doc = OpenShowOrThrow(args.at(0));
-  std::cout << SpotsToJson(*doc, step).dump(2) << "\n";
+  std::cout << all.dump(2) << "\n";
   return 0;
 }
 

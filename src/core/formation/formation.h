@@ -125,6 +125,8 @@ class CFormation : public CObject {
   // The same with the rotation given instead of m_dRotation. Gate turns ask for slot points
   // computed with rotation 0 (skew kept): GetSpotRotated(slot, 0.0, m_dSkew).
   CPoint GetSpotRotated(int index, double rotation, double skew, double endAngle = 0.0, double startAngle = 0.0);
+  // The spot of every slot, as GetSpot(slot, 0.0, 0.0, m_dSkew) gives them, in one pass.
+  std::vector<CPoint> GetAllSpots();
   // Block rectangles: the spot of slot `index` in its row.
   CPoint SpotInBlock(int index, double rotation, double skew) const;
   // Resizes the formation until its people fit (or until the outline is a whole number of
@@ -245,6 +247,8 @@ class CFormation : public CObject {
   void RecalcSegmentLengths();
   CPoint SpotAlongPolyline(int index, double rotation, double skew) const;
   CPoint SpotInFill(int index, double rotation, double skew);
+  // Fill mode: the spot of every slot into `spots`, also handed to each slot's place.
+  void FillSpots(double rotation, double skew, std::vector<CPoint>& spots);
   CPoint SpotWith(int index, double rotation, double skew, bool fillAllowed);
   void ResizeRect(const CRect& rect);
 };

@@ -22,6 +22,93 @@ int TruncClamped(double v) {
 
 bool IsPersonKind(int kind) { return kind >= SHAPE_SQUARE && kind <= SHAPE_FLAG; }
 
+// Whether slots stand on a grid inside the outline rather than along it or in rows.
+bool FillsGrid(const CFormation& f) {
+  return f.m_bFill && f.m_nShape != SHAPE_LINE && !IsPersonKind(f.m_nShape) && !(f.m_nShape == SHAPE_RECTANGLE && f.m_bBlock);
+}
+
+// The first `wanted` grid points inside the region, row by row from the top and each row
+// from the left, where a point is inside by the non-zero winding rule of RowCrossings. Only
+// rows that edges cross are visited, each row's crossings come from the edges spanning it,
+// and its grid points are counted between crossings rather than walked one by one, so the
+// work follows the slots and the outline, not the size of the rectangle or of the grid.
+// A damaged outline crossing millions of rows stops at a bound no drawn formation nears;
+// the slots not reached by then share the corner like those of a region too small.
+void FillGrid(const Polyline& line, const CRect& r, int grid, int wanted, std::vector<CPoint>& out) {
+  out.clear();
+  if (line.count < 3 || wanted <= 0) return;
+  struct Edge {
+    CPoint a, b;  // as the outline runs, for the same arithmetic as RowCrossings
+    int top, bottom;  // rows it crosses: top <= y < bottom
+  };
+  std::vector<Edge> edges;
+  for (int i = 0; i < line.count; ++i) {
+    const CPoint a = line.points[i];
+    const CPoint b = line.points[i + 1 < line.count ? i + 1 : 0];
+    if (a.y != b.y) edges.push_back(Edge{a, b, std::min(a.y, b.y), std::max(a.y, b.y)});
+  }
+  std::sort(edges.begin(), edges.end(), [](const Edge& e, const Edge& f) { return e.top < f.top; });
+
+  const long long rows = (static_cast<long long>(r.bottom) - r.top) / grid + 1;
+  const long long columns = (static_cast<long long>(r.right) - r.left) / grid + 1;
+  const auto rowY = [&](long long row) { return r.top + row * grid; };
+  const auto columnX = [&](long long col) { return static_cast<double>(r.left + col * grid); };
+  // The first row at or below y, and the first column at or right of x.
+  const auto rowAtOrBelow = [&](long long y) {
+    return y <= r.top ? 0 : std::min(rows, (y - r.top + grid - 1) / grid);
+  };
+  const auto columnAtOrRight = [&](double x) {
+    if (!(x > r.left)) return 0LL;
+    long long col = x >= static_cast<double>(r.right) + grid ? columns
+                                                             : static_cast<long long>(std::ceil((x - r.left) / grid));
+    col = std::clamp(col, 0LL, columns);
+    while (col > 0 && columnX(col - 1) >= x) --col;
+    while (col < columns && columnX(col) < x) ++col;
+    return col;
+  };
+
+  // A formation on the field spans at most 393 rows of the finest grid a fill may have (22),
+  // so even every edge crossing every row stays within this bound.
+  const long long workBound = 512LL * static_cast<long long>(edges.size()) + 4096;
+  long long work = 0;
+  std::vector<const Edge*> active;
+  std::vector<RowCrossing> crossings;
+  size_t next = 0;  // the first edge not yet active
+  for (long long row = 0; row < rows && static_cast<int>(out.size()) < wanted && work < workBound; ++row) {
+    if (active.empty()) {
+      if (next == edges.size()) break;
+      row = std::max(row, rowAtOrBelow(edges[next].top));
+      if (row >= rows) break;
+    }
+    const long long y = rowY(row);
+    while (next < edges.size() && edges[next].top <= y) active.push_back(&edges[next++]);
+    std::erase_if(active, [y](const Edge* e) { return e->bottom <= y; });
+    if (active.empty()) continue;
+    crossings.clear();
+    const double dy = static_cast<double>(y);
+    for (const Edge* e : active) {
+      const CPoint a = e->a, b = e->b;
+      const double x = a.x + (dy - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+      crossings.push_back(RowCrossing{x, a.y < b.y ? 1 : -1});
+    }
+    work += static_cast<long long>(crossings.size());
+    std::sort(crossings.begin(), crossings.end(), [](const RowCrossing& a, const RowCrossing& b) { return a.x < b.x; });
+    int total = 0;
+    for (const RowCrossing& c : crossings) total += c.direction;
+    // Between crossing k - 1 and crossing k the winding to the left is that of the first k.
+    int windingLeft = 0;
+    long long from = 0;
+    for (size_t k = 0; k <= crossings.size() && static_cast<int>(out.size()) < wanted; ++k) {
+      const long long to = k < crossings.size() ? columnAtOrRight(crossings[k].x) : columns;
+      if (total - windingLeft != 0)
+        for (long long col = from; col < to && static_cast<int>(out.size()) < wanted; ++col)
+          out.push_back(CPoint{static_cast<int>(r.left + col * grid), static_cast<int>(y)});
+      if (k < crossings.size()) windingLeft += crossings[k].direction;
+      from = std::max(from, to);
+    }
+  }
+}
+
 }  // namespace
 
 CPoint CFormation::GetSpot(int index, double endAngle, double startAngle, double skew) {
@@ -59,7 +146,7 @@ CPoint CFormation::GetSpotRotated(int index, double rotation, double skew, doubl
 CPoint CFormation::SpotWith(int index, double rotation, double skew, bool fillAllowed) {
   if (IsPersonKind(m_nShape)) return POSITION_NONE;
   if (m_nShape == SHAPE_RECTANGLE && m_bBlock) return SpotInBlock(index, rotation, skew);
-  if (fillAllowed && m_bFill && m_nShape != SHAPE_LINE) return SpotInFill(index, rotation, skew);
+  if (fillAllowed && FillsGrid(*this)) return SpotInFill(index, rotation, skew);
   return SpotAlongPolyline(index, rotation, skew);
 }
 
@@ -96,44 +183,38 @@ CPoint CFormation::SpotAlongPolyline(int index, double rotation, double skew) co
 }
 
 CPoint CFormation::SpotInFill(int index, double rotation, double skew) {
-  const Polyline line = SpotPolyline();
+  thread_local std::vector<CPoint> spots;
+  FillSpots(rotation, skew, spots);
+  if (index < 0 || index >= static_cast<int>(spots.size())) {
+    const CRect r = NormalizedRect(SafeRect(m_rcBase));
+    return CPoint{r.left, r.top};
+  }
+  return spots[static_cast<size_t>(index)];
+}
+
+void CFormation::FillSpots(double rotation, double skew, std::vector<CPoint>& spots) {
   const CRect r = NormalizedRect(SafeRect(m_rcBase));
   int grid = TruncClamped(m_dInterval);
   if (grid <= 0) grid = kDefaultFillGrid;
-  const int rows = (r.bottom - r.top) / grid + 1;
-  const int columns = (r.right - r.left) / grid + 1;
-  const int people = std::min(m_nPlaces, static_cast<int>(m_ppPlaces.size()));
-  const CPoint corner{r.left, r.top};
-
-  CPoint result = corner;
-  int slot = 0;
-  const auto give = [&](CPoint pt) {
-    if (CPlace* place = m_ppPlaces[static_cast<size_t>(slot)]) place->m_ptSpot = pt;
-    if (slot == index) result = pt;
-    ++slot;
-  };
-
-  // Row by row, from the top; each row from the left. The crossings of a row are found once
-  // and its grid points are classified by walking them in order.
-  thread_local std::vector<RowCrossing> crossings;
-  for (int row = 0; row < rows && slot < people; ++row) {
-    const int y = r.top + row * grid;
-    RowCrossings(line.points, line.count, y, crossings);
-    if (crossings.empty()) continue;
-    std::sort(crossings.begin(), crossings.end(), [](const RowCrossing& a, const RowCrossing& b) { return a.x < b.x; });
-    int total = 0;
-    for (const RowCrossing& c : crossings) total += c.direction;
-    size_t passed = 0;
-    int windingLeft = 0;  // directions of the crossings at or left of x
-    for (int col = 0; col < columns && slot < people; ++col) {
-      const int x = r.left + col * grid;
-      while (passed < crossings.size() && crossings[passed].x <= x) windingLeft += crossings[passed++].direction;
-      if (total - windingLeft != 0) give(TransformWith(CPoint{x, y}, rotation, skew));
-    }
-  }
+  const int people = std::max(0, std::min(m_nPlaces, static_cast<int>(m_ppPlaces.size())));
+  FillGrid(SpotPolyline(), r, grid, people, spots);
+  for (CPoint& spot : spots) spot = TransformWith(spot, rotation, skew);
   // Slots left over when the region holds too few grid points share its corner.
-  while (slot < people) give(corner);
-  return result;
+  spots.resize(static_cast<size_t>(people), CPoint{r.left, r.top});
+  for (size_t slot = 0; slot < spots.size(); ++slot)
+    if (CPlace* place = m_ppPlaces[slot]) place->m_ptSpot = spots[slot];
+}
+
+std::vector<CPoint> CFormation::GetAllSpots() {
+  std::vector<CPoint> spots;
+  if (FillsGrid(*this)) {
+    FillSpots(m_dRotation, m_dSkew, spots);
+    const CRect r = NormalizedRect(SafeRect(m_rcBase));
+    spots.resize(static_cast<size_t>(std::max(m_nPlaces, 0)), CPoint{r.left, r.top});
+    return spots;
+  }
+  for (int slot = 0; slot < m_nPlaces; ++slot) spots.push_back(GetSpot(slot, 0.0, 0.0, m_dSkew));
+  return spots;
 }
 
 CPoint CFormation::SpotInBlock(int index, double rotation, double skew) const {

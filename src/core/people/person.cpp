@@ -1,6 +1,7 @@
 #include "core/people/person.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -238,7 +239,9 @@ const char* CPerson::GetKindName(int kind) { return ShapeKindName(kind); }
 void CPerson::SetCurrentPosition(CPoint pt) {
   m_ptPosition = pt;
   const int half = m_pDocument ? m_pDocument->m_nPersonSize : 0;
-  m_rcBase = CRect{pt.x - half, pt.y - half, pt.x + half, pt.y + half};
+  // A point from a damaged file may lie near the integer limits: the box stops at them.
+  const auto plus = [](int v, int d) { return static_cast<int>(std::clamp<long long>(1LL * v + d, INT_MIN, INT_MAX)); };
+  m_rcBase = CRect{plus(pt.x, -half), plus(pt.y, -half), plus(pt.x, half), plus(pt.y, half)};
 }
 
 }  // namespace px

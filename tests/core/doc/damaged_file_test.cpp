@@ -2,6 +2,8 @@
 // crashing, recursing without end or allocating more than the file could describe.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
 #include "core/support/show_bytes.h"
@@ -117,6 +119,32 @@ TEST(DamagedFile, ReservedRoomIsBoundedByTheFileSize) {
   for (const Bytes& data : {FormationData({.places = 65535}), FormationData({.nAlloc = 65535})}) {
     EXPECT_FALSE(Refused(WithFormations(ListOfOne("CFormation", data))));
     EXPECT_TRUE(Refused(WithFormations(Bytes().Word(2).NewClass("CFormation").Append(data).Word(0x8001).Append(data))));
+  }
+}
+
+// A spot near the integer limits (found by fuzzing): the person's box around it stops at
+// them instead of wrapping around.
+TEST(DamagedFile, PointsNearTheIntegerLimitsKeepTheBoxInOrder) {
+  CPxDoc doc;
+  CPerson* p = doc.AddPerson(std::make_unique<CPerson>());
+  for (const CPoint at : {CPoint{INT_MAX - 2, INT_MIN + 1}, CPoint{INT_MIN, INT_MAX}}) {
+    p->SetCurrentPosition(at);
+    EXPECT_LT(p->m_rcBase.left, p->m_rcBase.right);
+    EXPECT_LT(p->m_rcBase.top, p->m_rcBase.bottom);
+  }
+}
+
+// Small shows found by fuzzing whose fill-mode formations once took most of a minute to load
+// or to spot: they load, and every slot has its spot, at the cost of their few slots and edges.
+TEST(DamagedFile, ShowsThatOnceTookMinutesLoadAndSpot) {
+  for (const char* name : {"slow_load_42s.sho", "slow_fill_2000.sho"}) {
+    CPxDoc doc;
+    const FileResult r = ReadShowFile(std::string(PYXARO_SOURCE_DIR "/tests/data/") + name, doc);
+    ASSERT_TRUE(r.ok) << name << ": " << r.message;
+    size_t spots = 0;
+    for (const auto& f : doc.m_formations) spots += f->GetAllSpots().size();
+    EXPECT_GT(spots, 0u) << name;
+    doc.RecalcPositions();
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -139,6 +140,48 @@ TEST_F(ShowFileTest, SaveWritesThroughASymbolicLink) {
   ASSERT_TRUE(ReadShowFile(Path("real/show.sho"), read).ok);
   EXPECT_EQ(read.m_strTitle, "new");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"link.sho", "real"}));
+}
+
+// Only regular files are read, without waiting on a FIFO or reading a device without end,
+// and none beyond the largest show file; nothing but a regular file is ever saved over.
+TEST_F(ShowFileTest, OnlyRegularFilesAreReadOrReplaced) {
+  ASSERT_EQ(::mkfifo(Path("pipe.sho").c_str(), 0644), 0);
+  WriteAll(Path("huge.sho"), {});
+  fs::resize_file(Path("huge.sho"), kMaxShowFileBytes + 1);  // sparse: no disk space taken
+  for (const std::string& path : {Path("pipe.sho"), std::string("/dev/zero"), Path("huge.sho")}) {
+    CPxDoc doc;
+    const FileResult r = ReadShowFile(path, doc);
+    EXPECT_EQ(r.message, kUnexpected) << path;
+    EXPECT_FALSE(r.reason.empty()) << path;
+  }
+  CPxDoc doc;
+  const FileResult r = WriteShowFile(Path("pipe.sho"), doc);
+  EXPECT_EQ(r.message, "An unexpected error occurred while writing pipe.sho.");
+  EXPECT_EQ(r.reason, "not a regular file");
+  EXPECT_TRUE(fs::is_fifo(Path("pipe.sho")));
+  fs::create_symlink(Path("pipe.sho"), Path("link.sho"));
+  EXPECT_FALSE(WriteShowFile(Path("link.sho"), doc).ok);
+  EXPECT_TRUE(fs::is_fifo(Path("pipe.sho")));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"huge.sho", "link.sho", "pipe.sho"}));
+}
+
+// A save killed half-way leaves its temporary file; the next save of the same show removes
+// those whose process is gone, and only those.
+TEST_F(ShowFileTest, SaveRemovesTemporaryFilesOfDeadSaves) {
+  pid_t dead = 4000000;
+  while (::kill(dead, 0) == 0 || errno != ESRCH) ++dead;
+  const std::string deadTemp = "show.sho.~" + std::to_string(dead) + ".tmp";
+  const std::string ownTemp = "show.sho.~" + std::to_string(::getpid()) + ".tmp";
+  const std::vector<std::string> kept = {"other.sho.~" + std::to_string(dead) + ".tmp", "show.sho.~1.tmp",
+                                         "show.sho.~x.tmp"};
+  for (const std::string& name : kept) WriteAll(Path(name), {'k'});
+  WriteAll(Path(deadTemp), {'d'});
+  WriteAll(Path(ownTemp), {'o'});
+  SaveTitled(Path("show.sho"), "new");
+  std::vector<std::string> expected = kept;
+  expected.push_back("show.sho");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Entries(), expected);
 }
 
 }  // namespace
