@@ -20,7 +20,7 @@ std::optional<int> ParseInt(const std::string& text, long long lowest, long long
   return static_cast<int>(value);
 }
 
-Options::Options(const Args& args, std::initializer_list<OptionSpec> known, size_t positionals) {
+Options::Options(const Args& args, std::initializer_list<OptionRule> known, size_t positionals) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     // "-12" is a number (describe takes negative coordinates), not an option.
@@ -28,9 +28,9 @@ Options::Options(const Args& args, std::initializer_list<OptionSpec> known, size
       m_positional.push_back(arg);
       continue;
     }
-    const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) { return s.name == arg; });
-    if (spec == known.end()) FailUsage("unknown option " + arg);
-    if (!spec->takesValue) {
+    const auto rule = std::find_if(known.begin(), known.end(), [&](const OptionRule& s) { return s.name == arg; });
+    if (rule == known.end()) FailUsage("unknown option " + arg);
+    if (!rule->takesValue) {
       m_flags.insert(arg);
     } else if (i + 1 < args.size()) {
       m_values[arg] = args[++i];

@@ -26,14 +26,14 @@ struct CliFailure {
 
 // A command's arguments: the positional ones in order, "--name VALUE" options and flags.
 // Options are named with their dashes ("-o", "--step"); a flag takes no value.
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;
   bool takesValue = true;
 };
 class Options {
  public:
   // Fails as misuse on an unknown option, a missing value or a wrong number of positionals.
-  Options(const Args& args, std::initializer_list<OptionSpec> known, size_t positionals);
+  Options(const Args& args, std::initializer_list<OptionRule> known, size_t positionals);
 
   const std::string& Positional(size_t i) const { return m_positional.at(i); }
   bool Has(std::string_view name) const;
