@@ -151,13 +151,13 @@ void FieldView::Increase3DDepth() { Changed3DSetting(FieldViewState::Increase3DD
 void FieldView::Decrease3DDepth() { Changed3DSetting(FieldViewState::Decrease3DDepth(doc())); }
 
 bool FieldView::IsSelected(const CFormation* record) const {
-  const auto& formations = m_show.doc().m_selectedFormations;
+  const auto& formations = m_show.doc().m_selection.formations;
   return std::find(formations.begin(), formations.end(), record) != formations.end() ||
          std::find(m_selectedPeople.begin(), m_selectedPeople.end(), record) != m_selectedPeople.end();
 }
 
 void FieldView::ClearSelection() {
-  doc().m_selectedFormations.clear();
+  doc().m_selection.formations.clear();
   m_selectedPeople.clear();
 }
 
@@ -170,7 +170,7 @@ void FieldView::SelectAt(QPoint viewportPoint, bool add) {
     if (std::find(m_selectedPeople.begin(), m_selectedPeople.end(), person) == m_selectedPeople.end())
       m_selectedPeople.push_back(person);
   } else if (CFormation* formation = FormationAt(doc(), point)) {
-    auto& formations = doc().m_selectedFormations;
+    auto& formations = doc().m_selection.formations;
     if (std::find(formations.begin(), formations.end(), formation) == formations.end()) formations.push_back(formation);
   }
   doc().UpdateAllViews();

@@ -27,7 +27,7 @@ void AnimationClock::SetActive(bool active) {
 
 void AnimationClock::Start() {
   m_ui.UpdateAllViews();
-  m_doc.m_selectedFormations.clear();
+  m_doc.m_selection.formations.clear();
   m_host.ClearSelectedPeople();
   m_nPeriod = PeriodForTempo(m_doc.m_nTempo);
   m_bJustStarted = true;
@@ -90,7 +90,7 @@ void AnimationClock::OnTimer() {
 
 void AnimationClock::OnAnimationStep() {
   if (!m_doc.m_bPlaying) return;
-  m_doc.m_selectedFormations.clear();
+  m_doc.m_selection.formations.clear();
   if (m_doc.m_bStepBeep) m_ui.Beep();
 
   bool wrapped = false;

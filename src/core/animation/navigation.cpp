@@ -15,7 +15,7 @@ namespace {
 
 // Every navigation command starts so: no formation stays selected and the show stops.
 void BeginNavigation(CPxDoc& doc, Ui& ui) {
-  doc.m_selectedFormations.clear();
+  doc.m_selection.formations.clear();
   ui.StopAnimation();
 }
 

@@ -42,24 +42,24 @@ CFormation* ApplyToFormation(CPxDoc& doc, Ui& ui, FormationView* view, const For
 
 bool RunFormationProperties(CPxDoc& doc, Ui& ui, FormationView* view, ParkingLayout layout,
                             const PropertiesDialogRunner& runDialog) {
-  if (doc.m_selectedFormations.empty()) {
+  if (doc.m_selection.formations.empty()) {
     ui.MessageBox("To use this command, first select one or more formations.", kCaption);
     return false;
   }
   FormationPropertiesDialog model;
-  for (const CFormation* formation : doc.m_selectedFormations) model.LoadFrom(*formation);
+  for (const CFormation* formation : doc.m_selection.formations) model.LoadFrom(*formation);
   if (!runDialog(model)) return false;
-  if (doc.m_selectedFormations.size() > 1 &&
+  if (doc.m_selection.formations.size() > 1 &&
       !ui.AskYesNo("These properties will apply to ALL selected formations.  Continue?", kCaption))
     return false;
 
   ui.SetStatusText("Processing...");
   // A conversion replaces a formation in the document (and drops it from the selection), so
   // walk a copy of the selection.
-  const std::vector<CFormation*> selected = doc.m_selectedFormations;
+  const std::vector<CFormation*> selected = doc.m_selection.formations;
   for (CFormation* formation : selected) ApplyToFormation(doc, ui, view, model, formation);
 
-  doc.m_selectedFormations.clear();
+  doc.m_selection.formations.clear();
   doc.SetModifiedFlag();
   for (const auto& person : doc.m_people) {
     person->InvalidateAllPositions();

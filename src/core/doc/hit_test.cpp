@@ -7,7 +7,7 @@ namespace px {
 namespace {
 
 bool IsSelectedAtCurrentStep(const CPxDoc& doc, const CFormation& formation) {
-  const auto& selected = doc.m_selectedFormations;
+  const auto& selected = doc.m_selection.formations;
   return formation.m_nStep == doc.m_nCurrentStep &&
          std::find(selected.begin(), selected.end(), &formation) != selected.end();
 }

@@ -74,7 +74,7 @@ void CPxDoc::RemoveFormation(CFormation* formation) {
     if (place && place->m_pPerson && std::find(standing.begin(), standing.end(), place->m_pPerson) == standing.end())
       standing.push_back(place->m_pPerson);
   for (CPerson* person : standing) person->DeassignFormation(formation);
-  std::erase(m_selectedFormations, formation);
+  std::erase(m_selection.formations, formation);
   std::unique_ptr<CFormation> owned = std::move(*it);
   m_formations.erase(it);
   SetModifiedFlag();
@@ -87,6 +87,7 @@ void CPxDoc::RemovePerson(CPerson* person) {
   if (it == m_people.end()) return;
   // Empty the person's slots first: formations must never point at a deleted place.
   person->Deassign(-99);
+  m_selection.Remove(person);
   std::unique_ptr<CPerson> owned = std::move(*it);
   m_people.erase(it);
   SetModifiedFlag();

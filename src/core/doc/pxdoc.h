@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/doc/selection.h"
 #include "core/formation/formation.h"
 #include "core/model/cobject.h"
 #include "core/model/show_context.h"
@@ -68,6 +69,11 @@ class CPxDoc : public ShowContext {
   void SetCurrentStep(int step) { m_nCurrentStep = step; }
   std::string CommentAtStep(int step) const override;
 
+  // Undo: SaveUndoSnapshot is called by every command that changes the show, before it
+  // changes anything; ApplyUndo puts the snapshot back.
+  void SaveUndoSnapshot();
+  void ApplyUndo();
+
   // Numbering and links.
   void RenumberFormations();
   void RenumberPeople();
@@ -118,7 +124,7 @@ class CPxDoc : public ShowContext {
   std::vector<std::unique_ptr<CPerson>> m_undoPeople;
   std::vector<std::string> m_comments;  // "step text"
   std::vector<std::string> m_songs;
-  std::vector<CFormation*> m_selectedFormations;  // not owned, not stored
+  Selection m_selection;  // not owned, not stored
 
   // Show description.
   std::string m_strTitle, m_strDesigner, m_strCompany, m_strContactInfo, m_strClient,

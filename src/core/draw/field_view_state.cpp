@@ -95,7 +95,7 @@ bool FieldViewState::Decrease3DDepth(CPxDoc& doc) { return Shrink(doc.m_n3DDepth
 
 void FieldViewState::Toggle3D(CPxDoc& doc) {
   m_b3D = !m_b3D;
-  doc.m_selectedFormations.clear();
+  doc.m_selection.formations.clear();
 }
 
 }  // namespace px

@@ -19,9 +19,9 @@ TEST(AnimationClock, ADamagedTempoCountsAsTheNearestTempoAllowed) {
 TEST(AnimationClock, StartEmptiesTheSelectionAndAnInactiveViewDoesNotStart) {
   AnimationFixture f;
   f.Pictures({0, 8});
-  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
+  f.doc.m_selection.formations.push_back(f.doc.m_formations[0].get());
   f.clock.Start();
-  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
+  EXPECT_TRUE(f.doc.m_selection.formations.empty());
   EXPECT_EQ(f.timer.peopleCleared, 1);
   f.clock.Stop();
   f.clock.SetActive(false);

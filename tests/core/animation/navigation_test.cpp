@@ -14,7 +14,7 @@ namespace {
 TEST(Navigation, EndsOfTheShowStopItAndGoToStepDoesNotGrowIt) {
   AnimationFixture f;
   f.Pictures({3, 8, 8});
-  f.doc.m_selectedFormations.push_back(f.doc.m_formations[0].get());
+  f.doc.m_selection.formations.push_back(f.doc.m_formations[0].get());
   using Command = void (*)(CPxDoc&, Ui&);
   const std::pair<Command, int> moves[] = {
       {PreviousPicture, 0}, {GoToEnd, 8}, {NextPicture, 8},  // none after the last
@@ -26,7 +26,7 @@ TEST(Navigation, EndsOfTheShowStopItAndGoToStepDoesNotGrowIt) {
     EXPECT_EQ(f.ui.m_stepBoxTexts.back(), Format("Step: %d", step));
   }
   EXPECT_EQ(f.doc.m_nLastStep, 9);
-  EXPECT_TRUE(f.doc.m_selectedFormations.empty());
+  EXPECT_TRUE(f.doc.m_selection.formations.empty());
   // Each command stops the show and refreshes the time line once.
   EXPECT_EQ(f.ui.m_animationStops, 7);
   EXPECT_EQ(f.ui.m_timeLineRedraws, 7);

@@ -45,7 +45,7 @@ TEST_F(HitTest, TheSmallestFormationOfTheCurrentStepUnderThePoint) {
 TEST_F(HitTest, HandlesOfSelectedFormationsOnly) {
   // Corner 3 of the big rectangle is (3000, 1000); handles reach 36 units on each axis.
   EXPECT_FALSE(HandleAt(doc, CPoint{3000, 1000}));
-  doc.m_selectedFormations = {big};
+  doc.m_selection.formations = {big};
   HandleHit hit = HandleAt(doc, CPoint{3036, 964});
   EXPECT_EQ(hit.formation, big);
   EXPECT_EQ(hit.handle, 3);
@@ -54,7 +54,7 @@ TEST_F(HitTest, HandlesOfSelectedFormationsOnly) {
   EXPECT_EQ(HandleAt(doc, CPoint{1000, 2000}).handle, 8);
   // The small rectangle's corner (1500, 1500) is a handle once it is selected.
   EXPECT_FALSE(HandleAt(doc, CPoint{1500, 1500}));
-  doc.m_selectedFormations = {small, big};
+  doc.m_selection.formations = {small, big};
   EXPECT_EQ(HandleAt(doc, CPoint{1500, 1500}).formation, small);
   // A selected formation of another step offers no handle.
   doc.SetCurrentStep(1);
@@ -65,7 +65,7 @@ TEST_F(HitTest, PivotsWithin72UnitsOfSelectedFormationsLastFirst) {
   big->m_ptPivot = CPoint{2000, 2000};
   small->m_ptPivot = CPoint{2050, 2000};
   EXPECT_EQ(PivotAt(doc, CPoint{2000, 2000}), nullptr);  // nothing selected
-  doc.m_selectedFormations = {big, small};
+  doc.m_selection.formations = {big, small};
   // 60 and 72 units from the big one's pivot, 10 and 72 from the small one's: both are in
   // reach, and the walk from the end of the list meets the small one first.
   EXPECT_EQ(PivotAt(doc, CPoint{2060, 2072}), small);

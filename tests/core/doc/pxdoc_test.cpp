@@ -181,14 +181,14 @@ TEST(PxDoc, RemovingAFormationTakesItsPlacesAndTellsTheViews) {
   CPerson* p = PutPerson(doc, 1);
   Stand(p, a, 0);
   Stand(p, b, 0);
-  doc.m_selectedFormations = {b};
+  doc.m_selection.formations = {b};
   doc.RecalcLastStep();
   doc.RemoveFormation(b);
   EXPECT_EQ(doc.m_formations.size(), 1u);
   EXPECT_EQ(doc.m_nLastStep, 0);
   ASSERT_EQ(p->m_places.size(), 1u);
   EXPECT_EQ(p->m_places[0]->m_pFormation, a);
-  EXPECT_TRUE(doc.m_selectedFormations.empty());
+  EXPECT_TRUE(doc.m_selection.formations.empty());
   EXPECT_EQ(view.removed, (std::vector<const CFormation*>{b}));
   EXPECT_TRUE(doc.IsModified());
 

@@ -44,10 +44,10 @@ TEST(FieldViewState, ThreeDHeightAndDepthStopAt36) {
   doc.m_n3DDepth = 36;
   EXPECT_FALSE(FieldViewState::Decrease3DDepth(doc));
   FieldViewState view;  // "3D Mode" parks people in rows and drops the selection
-  doc.m_selectedFormations.push_back(nullptr);
+  doc.m_selection.formations.push_back(nullptr);
   view.Toggle3D(doc);
   EXPECT_EQ(view.Parking(), ParkingLayout::Perspective);
-  EXPECT_TRUE(doc.m_selectedFormations.empty());
+  EXPECT_TRUE(doc.m_selection.formations.empty());
   EXPECT_TRUE(FieldViewState::Increase3DDepth(doc));
   EXPECT_EQ(doc.m_n3DDepth, 72);
 }

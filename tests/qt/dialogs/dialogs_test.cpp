@@ -137,7 +137,7 @@ class FormationDialogTest : public DialogTest {
     formation = doc().AddFormation(std::move(rect));
     formation->RecalcOutline();
     doc().SetModifiedFlag(false);
-    doc().m_selectedFormations.push_back(formation);
+    doc().m_selection.formations.push_back(formation);
   }
   CFormation* formation = nullptr;
 };
@@ -168,7 +168,7 @@ TEST_F(FormationDialogTest, RefusedSidesKeepTheDialogOpenThenTheValuesApply) {
   EXPECT_EQ(formation->m_rcBase.right - formation->m_rcBase.left, 600);  // 300 inches
   EXPECT_EQ(formation->m_logpen.lopnColor, RGB(0, 0, 255));
   EXPECT_EQ(doc().m_nCurrentStep, 8);  // the show goes to the formation's step
-  EXPECT_TRUE(doc().m_selectedFormations.empty());
+  EXPECT_TRUE(doc().m_selection.formations.empty());
   EXPECT_TRUE(doc().IsModified());
 
   // Without a selection the command explains instead.

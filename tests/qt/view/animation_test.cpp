@@ -102,11 +102,11 @@ TEST_F(AnimationTest, OnlyTheActiveViewPlaysAndLeavingItStopsTheShow) {
 TEST_F(AnimationTest, NavigationKeysStopTheShowAndEmptyTheSelection) {
   FieldView* view = OpenDemo();
   CPxDoc& doc = view->doc();
-  doc.m_selectedFormations = {doc.m_formations.front().get()};
+  doc.m_selection.formations = {doc.m_formations.front().get()};
   Run("&Start");
   QTest::keyClick(view, Qt::Key_Y);  // Next Picture
   EXPECT_FALSE(view->animationTimer().isActive());
-  EXPECT_TRUE(doc.m_selectedFormations.empty());
+  EXPECT_TRUE(doc.m_selection.formations.empty());
   EXPECT_EQ(doc.m_nCurrentStep, 8);
 
   const std::pair<Qt::Key, int> moves[] = {

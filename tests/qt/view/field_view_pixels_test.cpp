@@ -112,11 +112,11 @@ TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) 
   EXPECT_TRUE(NearX(Shot(), 400, 250, qRgb(0, 0, 0)));
 
   view->SelectAt(QPoint(400, 300), false);
-  ASSERT_EQ(doc().m_selectedFormations.size(), 1u);
+  ASSERT_EQ(doc().m_selection.formations.size(), 1u);
   EXPECT_TRUE(NearX(Shot(), 400, 250, selected));
 
   view->SelectAt(QPoint(1000, 600), false);  // empty field: the selection goes
-  EXPECT_TRUE(doc().m_selectedFormations.empty());
+  EXPECT_TRUE(doc().m_selection.formations.empty());
   const QImage after = Shot();
   EXPECT_TRUE(NearX(after, 400, 250, qRgb(0, 0, 0)));
   EXPECT_FALSE(NearX(after, 400, 250, selected));
@@ -207,7 +207,7 @@ TEST_F(FieldPixels, PrintedPageWithoutColourIsBlackOnWhite) {
   CFormation* formation = AddRectangle(CRect{2000, 1000, 3000, 2000});
   formation->m_logpen.lopnColor = RGB(255, 0, 255);
   formation->m_logbrush = LOGBRUSH{BS_SOLID, RGB(0, 200, 200), 0};
-  doc().m_selectedFormations.push_back(formation);
+  doc().m_selection.formations.push_back(formation);
 
   const QImage mono = PrintedPage(doc());
   EXPECT_EQ(ColouredPixels(mono), 0);
