@@ -19,7 +19,9 @@ struct DialogValueError : std::runtime_error {
 
 // One control of a dialog, named as a script names it: the member name where the dialog has
 // one (`m_nStepOfShow`), else the label without "&" and trailing colon ("Number of Steps").
-// Values come as text: numbers as written, check boxes and radio buttons "1" or "0".
+// Values come as text: numbers as written, check boxes and radio buttons "1" or "0". A push
+// button of the dialog's own that closes it ("More Options") is a control too: a script
+// pressing it sets it to "1" and the dialog closes with that button.
 struct DialogControl {
   std::string name;
   std::function<void(const std::string& value)> set;
