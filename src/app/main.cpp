@@ -1,5 +1,6 @@
 // pyxaro: the desktop program.
 #include <QApplication>
+#include <QDir>
 #include <QPalette>
 #include <QSettings>
 #include <QStringList>
@@ -7,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "app/widget_ui.h"
+#include "core/doc/undo_file.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -24,11 +26,15 @@ int main(int argc, char** argv) {
 
   QSettings settings;
   px::WidgetUi ui(nullptr);
+  px::SetUndoFolder(px::InstanceUndoFolder(QDir::tempPath().toStdString()));
+  px::SetUndoFileReporter([&ui](const std::string& message) { ui.MessageBox(message, "Pyxaro"); });
   px::MainWindow main(ui, settings);
   ui.SetParent(&main);
   if (screenshot.wanted()) main.resize(screenshot.size);
   main.show();
   main.StartUp(arguments);
-  if (screenshot.wanted()) return px::TakeScreenshot(main, screenshot);
-  return app.exec();
+  const int status = screenshot.wanted() ? px::TakeScreenshot(main, screenshot) : app.exec();
+  px::SetUndoFileReporter(nullptr);
+  px::RemoveUndoFolder();
+  return status;
 }

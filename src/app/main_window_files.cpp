@@ -1,5 +1,6 @@
 // The main window's shows: new, open, save, close, the recent-file list and the start-up.
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/show_document.h"
 #include "app/show_ui.h"
+#include "core/doc/undo_file.h"
 #include "core/util/format.h"
 #include "view/field_view.h"
 #include "view/time_line_window.h"
@@ -18,8 +20,6 @@ namespace {
 
 const QString kFilter = QStringLiteral("Pyxaro Files (*.sho)");
 constexpr const char* kAppCaption = "Pyxaro";
-// The undo file a crashed session may have left in the current directory.
-const QString kUndoFile = QStringLiteral("px.tmp");
 
 }  // namespace
 
@@ -209,7 +209,8 @@ void MainWindow::StartUp(const QStringList& arguments) {
     else
       load(argument);
   }
-  if (QFile::exists(kUndoFile)) QFile::remove(kUndoFile);
+  // Undo folders of instances that ended without clearing up (a crash, a kill).
+  RemoveLeftoverUndoFolders(QDir::tempPath().toStdString());
 }
 
 }  // namespace px

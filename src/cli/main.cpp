@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "core/doc/undo_file.h"
 
 namespace px {
 namespace {
@@ -55,6 +56,12 @@ int main(int argc, char** argv) {
   using namespace px;
   if (argc < 2) return Usage();
   const std::string name = argv[1];
+  SetUndoFolder(InstanceUndoFolder(TempDirectory()));
+  SetUndoFileReporter([](const std::string& message) { std::cout << "Pyxaro: " << message << "\n"; });
+  // A run's undo file is of no use once it ends.
+  struct RemoveAtExit {
+    ~RemoveAtExit() { RemoveUndoFolder(); }
+  } removeAtExit;
   for (const Command& c : kCommands) {
     if (name != c.name) continue;
     try {

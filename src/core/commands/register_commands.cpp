@@ -1,11 +1,13 @@
 #include "core/commands/register_commands.h"
 
 #include "core/commands/command_registry.h"
+#include "core/commands/edit_commands.h"
 
 namespace px {
 
 void RegisterAllCommands(CommandRegistry& registry) {
-  (void)registry;  // each command group adds a line here: RegisterEditCommands(registry); ...
+  // Each command group adds one line here.
+  RegisterEditCommands(registry);
 }
 
 }  // namespace px

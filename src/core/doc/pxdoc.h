@@ -70,9 +70,16 @@ class CPxDoc : public ShowContext {
   std::string CommentAtStep(int step) const override;
 
   // Undo: SaveUndoSnapshot is called by every command that changes the show, before it
-  // changes anything; ApplyUndo puts the snapshot back.
+  // changes anything; ApplyUndo puts the snapshot back. A failed write or read of the undo
+  // file is reported through ReportUndoFileError and leaves the show as it was.
   void SaveUndoSnapshot();
   void ApplyUndo();
+  // Whether ApplyUndo has something to put back: a memory snapshot, or the undo file.
+  bool HasUndoSnapshot() const;
+  // Redo puts back what the last Undo took away, until the show changes again; the show
+  // before the Redo becomes the undo snapshot.
+  bool CanRedo() const;
+  void ApplyRedo();
 
   // Numbering and links.
   void RenumberFormations();
@@ -146,7 +153,27 @@ class CPxDoc : public ShowContext {
   bool m_bCustomBitmaps = false;
 
  private:
+  // What the last Undo took away: a memory snapshot, or the show's bytes when undo goes to
+  // the file; with the revision the show had right after that Undo.
+  struct RedoState {
+    std::vector<std::unique_ptr<CFormation>> formations;
+    std::vector<std::unique_ptr<CPerson>> people;
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t revision = 0;
+    bool held = false;
+  };
+
   void AfterLoading();
+  // Undo's halves: snapshots of the records, and putting a snapshot or a stored show back.
+  bool TakeMemorySnapshot(std::vector<std::unique_ptr<CFormation>>& formations,
+                          std::vector<std::unique_ptr<CPerson>>& people);
+  void RestoreMemorySnapshot(std::vector<std::unique_ptr<CFormation>>& formations,
+                             std::vector<std::unique_ptr<CPerson>>& people);
+  void RestoreStoredShow(const std::vector<std::uint8_t>& bytes);
+  void DeleteAllRecords();
+  void KeepForRedo();
+
+  RedoState m_redo;
 
   static std::uint64_t NextShowRevision();
 

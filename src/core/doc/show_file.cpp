@@ -171,10 +171,26 @@ void LoadShowFromBytes(std::span<const std::uint8_t> bytes, CPxDoc& doc) {
   doc.Serialize(ar);
 }
 
+FileResult FileErrorResult(int error, bool reading, const std::string& path) {
+  return ErrnoFailure(error, reading, path);
+}
+
 FileResult ReadShowFile(const std::string& path, CPxDoc& doc) {
   std::vector<std::uint8_t> bytes;
+  if (FileResult read = ReadBytes(path, bytes); !read.ok) return read;
+  if (FileResult loaded = LoadShowReporting(bytes, doc); !loaded.ok) return loaded;
+  doc.SetModifiedFlag(false);
+  return {};
+}
+
+FileResult ReadCheckedShowBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  if (FileResult read = ReadBytes(path, bytes); !read.ok) return read;
+  CPxDoc trial;
+  return LoadShowReporting(bytes, trial);
+}
+
+FileResult LoadShowReporting(std::span<const std::uint8_t> bytes, CPxDoc& doc) {
   try {
-    if (FileResult read = ReadBytes(path, bytes); !read.ok) return read;
     LoadShowFromBytes(bytes, doc);
   } catch (const ArchiveFormatError&) {
     return FileResult{false, kUnexpectedFormat, {}};
@@ -183,7 +199,6 @@ FileResult ReadShowFile(const std::string& path, CPxDoc& doc) {
   } catch (const std::length_error&) {
     return FileResult{false, kNoMemory, {}};
   }
-  doc.SetModifiedFlag(false);
   return {};
 }
 

@@ -25,6 +25,14 @@ std::vector<std::uint8_t> SaveShowToBytes(CPxDoc& doc);
 // Reads a show into a freshly constructed document; throws ArchiveFormatError or std::bad_alloc.
 void LoadShowFromBytes(std::span<const std::uint8_t> bytes, CPxDoc& doc);
 
+// LoadShowFromBytes with its failures as document messages.
+FileResult LoadShowReporting(std::span<const std::uint8_t> bytes, CPxDoc& doc);
+// Reads a show file and checks that it holds a show, without touching any open show; the
+// bytes can then be loaded over one with LoadShowFromBytes.
+FileResult ReadCheckedShowBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
+// The document message for a failed open, read or write of `path` with this errno.
+FileResult FileErrorResult(int error, bool reading, const std::string& path);
+
 // Reads the file into `doc`, which must be freshly constructed. Only regular files of at most
 // kMaxShowFileBytes are read; a FIFO or a device is refused without waiting on it. On failure
 // the document is to be discarded by the caller.

@@ -234,6 +234,31 @@ std::unique_ptr<CPerson> CPerson::ClonePerson() const {
   return copy;
 }
 
+std::unique_ptr<CPerson> CPerson::CloneWhole() const {
+  auto copy = std::make_unique<CPerson>();
+  CopySettingsTo(*copy);
+  copy->m_pDocument = m_pDocument;
+  copy->m_nNumber = m_nNumber;
+  copy->m_nStep = m_nStep;
+  copy->m_nPlaces = m_nPlaces;
+  copy->m_ppPlaces.assign(m_ppPlaces.size(), nullptr);
+  copy->m_ptPosition = m_ptPosition;
+  copy->m_nGroup = m_nGroup;
+  copy->m_strHeight = m_strHeight;
+  copy->m_nHeight2 = m_nHeight2;
+  copy->m_nPersonVersion = m_nPersonVersion;
+  copy->m_places.reserve(m_places.size());
+  for (const auto& place : m_places) {
+    auto clone = place->ClonePlace();
+    clone->m_pPerson = copy.get();
+    clone->m_pFormation = nullptr;
+    copy->m_places.push_back(std::move(clone));
+  }
+  copy->m_stepInsts.reserve(m_stepInsts.size());
+  for (const auto& inst : m_stepInsts) copy->m_stepInsts.push_back(std::make_unique<CStepInst>(*inst));
+  return copy;
+}
+
 const char* CPerson::GetKindName(int kind) { return ShapeKindName(kind); }
 
 void CPerson::SetCurrentPosition(CPoint pt) {

@@ -96,6 +96,10 @@ class CPerson : public CDrawRect {
   // A copy for pasting: look, identity texts and formation settings, without ID, letter,
   // absent flag, places, instructions or caches.
   std::unique_ptr<CPerson> ClonePerson() const;
+  // A copy of every stored field, with copies of the places and step instructions (not yet
+  // linked to any formation), for an undo snapshot: the same member as far as the show file
+  // can tell.
+  std::unique_ptr<CPerson> CloneWhole() const;
   // The shown name of a shape kind ("" for an unknown one).
   static const char* GetKindName(int kind);
 

@@ -103,16 +103,21 @@ TEST_F(MainWindowTest, CommandLineOpensNewShowsFilesOrTheMostRecentShow) {
   EXPECT_EQ(window->ActiveView()->showDocument().Path(), path);
 }
 
-TEST_F(MainWindowTest, StartUpOpensAShowNamedLikeNewAndDeletesALeftoverUndoFile) {
+TEST_F(MainWindowTest, StartUpOpensAShowNamedLikeNewAndDeletesUndoFoldersOfEndedInstances) {
   WriteShow("newyear.sho", 2);
   QDir::setCurrent(dir.path());
-  QFile leftover(QStringLiteral("px.tmp"));
-  ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-  leftover.close();
+  // A file of the user's that happens to carry the undo file's name is none of ours.
+  QFile own(QStringLiteral("px.tmp"));
+  ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+  own.close();
+  // No process has a number this large: the folder is a leftover.
+  const QString ended = QDir::tempPath() + QStringLiteral("/pyxaro-999999999");
+  ASSERT_TRUE(QDir().mkpath(ended));
   window->StartUp({QStringLiteral("newyear.sho")});
   ASSERT_NE(window->ActiveView(), nullptr);
   EXPECT_EQ(window->ActiveView()->doc().m_formations.size(), 2u);
-  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("px.tmp"))));
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("px.tmp"))));
+  EXPECT_FALSE(QDir(ended).exists());
 }
 
 TEST_F(MainWindowTest, ClosingAModifiedShowAsksFirst) {
