@@ -171,6 +171,9 @@ class CPxDoc : public ShowContext {
                              std::vector<std::unique_ptr<CPerson>>& people);
   void RestoreStoredShow(const std::vector<std::uint8_t>& bytes);
   void DeleteAllRecords();
+  // Moves every formation and person out of the show (views told, selection emptied).
+  void TakeAllRecords(std::vector<std::unique_ptr<CFormation>>& formations,
+                      std::vector<std::unique_ptr<CPerson>>& people);
   void KeepForRedo();
 
   RedoState m_redo;

@@ -128,11 +128,20 @@ void CPxDoc::RestoreStoredShow(const std::vector<std::uint8_t>& bytes) {
 }
 
 void CPxDoc::DeleteAllRecords() {
+  std::vector<std::unique_ptr<CFormation>> formations;
+  std::vector<std::unique_ptr<CPerson>> people;
+  TakeAllRecords(formations, people);
+}
+
+void CPxDoc::TakeAllRecords(std::vector<std::unique_ptr<CFormation>>& formations,
+                            std::vector<std::unique_ptr<CPerson>>& people) {
   m_selection.Clear();
   for (DocViewObserver* view : m_views) {
     for (const auto& f : m_formations) view->OnObjectRemoved(f.get());
     for (const auto& person : m_people) view->OnObjectRemoved(person.get());
   }
+  formations = std::move(m_formations);
+  people = std::move(m_people);
   m_formations.clear();
   m_people.clear();
   m_motion.ForgetAll();
@@ -141,7 +150,10 @@ void CPxDoc::DeleteAllRecords() {
 void CPxDoc::KeepForRedo() {
   m_redo = RedoState{};
   if (m_bUndoToMemory) {
-    if (!TakeMemorySnapshot(m_redo.formations, m_redo.people)) return;
+    // The records about to be replaced are kept as they are rather than copied and deleted;
+    // numbered by list position, as a snapshot is, so that Redo relinks them the same way.
+    RenumberFormations();
+    TakeAllRecords(m_redo.formations, m_redo.people);
   } else {
     try {
       m_redo.bytes = SaveShowToBytes(*this);
