@@ -13,6 +13,8 @@ namespace {
 
 constexpr double kDegree = PI / 180.0;
 
+CRect Offset(CRect r, int dx, int dy) { return CRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
 // The corners of a field rectangle taken into the formation's frame, as one rectangle.
 CRect IntoFrame(const CFormation& formation, const CRect& band) {
   const CPoint corners[] = {{band.left, band.top}, {band.right, band.top}, {band.right, band.bottom},
@@ -137,14 +139,8 @@ void PointerTools::SelectMove(CPoint point, Keys keys, bool dragging) {
     case DragMode::Move: {
       const int dx = point.x - m_last.x, dy = point.y - m_last.y;
       if (dx == 0 && dy == 0) break;
-      for (CFormation* formation : m_doc.m_selection.formations) {
-        CRect moved = formation->m_rcBase;
-        moved.left += dx;
-        moved.right += dx;
-        moved.top += dy;
-        moved.bottom += dy;
-        formation->MoveTo(moved, &m_view, true);
-      }
+      for (CFormation* formation : m_doc.m_selection.formations)
+        formation->MoveTo(Offset(formation->m_rcBase, dx, dy), &m_view, true);
       Refresh();
       break;
     }
@@ -191,13 +187,7 @@ void PointerTools::SelectUp(CPoint point, Keys keys) {
         for (CFormation* formation : m_doc.m_selection.formations) {
           const CRect box = NormalizedRect(formation->m_rcBase);
           const CPoint corner = Snap(m_doc, CPoint{box.left, box.top});
-          CRect moved = formation->m_rcBase;
-          const int dx = corner.x - box.left, dy = corner.y - box.top;
-          moved.left += dx;
-          moved.right += dx;
-          moved.top += dy;
-          moved.bottom += dy;
-          formation->MoveTo(moved, &m_view, true);
+          formation->MoveTo(Offset(formation->m_rcBase, corner.x - box.left, corner.y - box.top), &m_view, true);
         }
       }
       for (CFormation* formation : m_doc.m_selection.formations) formation->RefreshPeople();
@@ -308,28 +298,11 @@ void PointerTools::TurnMove(CPoint point, Keys keys) {
 }
 
 void PointerTools::TurnUp(CPoint point, Keys keys) {
-  (void)keys;
-  switch (m_mode) {
-    case DragMode::RubberBand:
-      m_view.ShowRubberBand(std::nullopt);
-      SelectFormationsInBand(point);
-      break;
-    case DragMode::MovePivot:
-      m_dragFormation->SetPivot(point.x, point.y, &m_view);
-      m_dragFormation->RefreshPeople();
-      break;
-    case DragMode::Resize:
-      FinishResize();
-      break;
-    case DragMode::Rotate:
-    case DragMode::Skew:
-      m_dragFormation->RefreshPeople();
-      break;
-    default:
-      break;
-  }
-  EndDrag();
-  Refresh();
+  if (m_mode == DragMode::MovePivot) m_dragFormation->SetPivot(point.x, point.y, &m_view);
+  if (m_mode == DragMode::MovePivot || m_mode == DragMode::Rotate || m_mode == DragMode::Skew)
+    m_dragFormation->RefreshPeople();
+  // The band and the end of a resize as the select pointer ends them.
+  SelectUp(point, keys);
 }
 
 }  // namespace px
