@@ -2,12 +2,14 @@
 
 #include "core/commands/command_registry.h"
 #include "core/commands/edit_commands.h"
+#include "core/commands/tool_commands.h"
 
 namespace px {
 
 void RegisterAllCommands(CommandRegistry& registry) {
-  // Each command group adds one line here.
+  // Each command group adds one line here, in menu order.
   RegisterEditCommands(registry);
+  RegisterToolCommands(registry);
 }
 
 }  // namespace px
