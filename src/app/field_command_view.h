@@ -1,6 +1,6 @@
 #pragma once
 // A field view as the registered commands see it: its redraws, its perspective mode, the
-// field it draws and its count of repeated pastes.
+// field it draws, its count of repeated pastes and its pointer tools.
 #include "core/commands/command_registry.h"
 #include "view/field_view.h"
 
@@ -12,13 +12,14 @@ class FieldCommandView final : public CommandView {
 
   void InvalidateFormation(const CFormation& formation) override { m_view.InvalidateFormation(formation); }
   void SetWaitCursor(bool busy) override { m_view.SetWaitCursor(busy); }
-  bool Is3D() const override { return m_view.state().m_b3D; }
-  CRect FieldRect() const override { return m_view.state().m_rcField; }
-  int& PasteCount() override { return m_pasteCount; }
+  bool Is3D() const override { return m_view.Is3D(); }
+  CRect FieldRect() const override { return m_view.FieldRect(); }
+  int& PasteCount() override { return m_view.PasteCount(); }
+  bool SelectTool(const std::string& plainText) override { return m_view.SelectTool(plainText); }
+  bool IsCurrentTool(const std::string& plainText) const override { return m_view.IsCurrentTool(plainText); }
 
  private:
   FieldView& m_view;
-  int m_pasteCount = 0;
 };
 
 }  // namespace px

@@ -69,6 +69,10 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
   sub->installEventFilter(this);
   sub->resize(760, 480);
   connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
+  // A double click on a formation opens the properties as the menu command does.
+  connect(view, &FieldView::editPropertiesRequested, this, [this] {
+    if (QAction* properties = Command(QStringLiteral("Formation &Properties..."))) properties->trigger();
+  });
   // The show lives until its view is gone: the view leaves the show's list as it goes, and
   // the show's time line goes with it.
   connect(view, &QObject::destroyed, this, [this, view] {
