@@ -10,7 +10,9 @@ namespace {
 }  // namespace
 
 ScriptRunner::ScriptRunner(CPxDoc& doc, std::ostream& out, const CommandRegistry& commands)
-    : m_doc(doc), m_out(out), m_commands(commands), m_ui(out), m_dialogs(m_ui), m_view(doc) {}
+    : m_doc(doc), m_out(out), m_commands(commands), m_ui(out), m_dialogs(m_ui), m_view(doc, m_ui) {
+  m_view.OnEditProperties([this] { RunEntry(Find("Formation Properties...")); });
+}
 
 void ScriptRunner::Run(const std::vector<ScriptAction>& actions) {
   for (size_t i = 0; i < actions.size(); ++i) {
@@ -82,17 +84,46 @@ void ScriptRunner::Prepare(const ScriptAction& action) {
 void ScriptRunner::RunCommand(const ScriptAction& action) {
   const CommandEntry& entry = Find(action.name);
   Prepare(action);
+  if (!RunEntry(entry)) m_out << action.name << ": not available\n";
+}
+
+bool ScriptRunner::RunEntry(const CommandEntry& entry) {
   CommandContext context{m_doc, m_ui, m_dialogs, m_view};
-  if (entry.enabled && !entry.enabled(context)) {
-    m_out << action.name << ": not available\n";
-    return;
-  }
+  if (entry.enabled && !entry.enabled(context)) return false;
   entry.run(context);
+  return true;
 }
 
 void ScriptRunner::RunMouse(const ScriptAction& action) {
-  (void)action;
-  Bad("mouse actions are not supported yet");
+  const std::string tool = PlainMenuText(Find(action.name).text);
+  Prepare(action);
+  const size_t shown = m_ui.MessagesShown();
+  if (!m_view.SelectTool(tool)) {
+    // A tool may refuse with a message (the order pointer); the script goes on without it.
+    if (m_ui.MessagesShown() > shown) return;
+    Bad("\"" + action.name + "\" is not a pointer tool");
+  }
+  PointerTools& tools = m_view.tools();
+  Keys keys{action.shift, action.ctrl, false};
+  for (const MouseEvent& event : action.events) {
+    switch (event.kind) {
+      case MouseEvent::Down:
+        keys.button = true;
+        tools.ButtonDown(event.point, keys);
+        break;
+      case MouseEvent::Move:
+        tools.Move(event.point, keys);
+        break;
+      case MouseEvent::Up:
+        keys.button = false;
+        tools.ButtonUp(event.point, keys);
+        break;
+      case MouseEvent::DoubleClick:
+        keys.button = true;
+        tools.DoubleClick(event.point, keys);
+        break;
+    }
+  }
 }
 
 }  // namespace px

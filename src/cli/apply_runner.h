@@ -25,6 +25,8 @@ class ScriptRunner {
   void Select(const ScriptAction& action);
   void RunCommand(const ScriptAction& action);
   void RunMouse(const ScriptAction& action);
+  // Runs a command as its menu item would; false when the menu shows it disabled.
+  bool RunEntry(const CommandEntry& entry);
   // The command named by its plain menu text, or "Menu/Text"; throws when unknown or when
   // the plain text stands in two menus.
   const CommandEntry& Find(const std::string& name) const;

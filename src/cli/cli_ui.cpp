@@ -6,6 +6,7 @@
 namespace px {
 
 void CliUi::MessageBox(const std::string& text, const std::string& caption) {
+  ++m_messages;
   m_out << Cp1252ToUtf8(caption) << ": " << Cp1252ToUtf8(text) << "\n";
 }
 

@@ -15,6 +15,8 @@ class CliUi : public Ui {
  public:
   explicit CliUi(std::ostream& out) : m_out(out) {}
   // The answers of the next questions, in order; answers left over are dropped.
+  // How many message boxes were shown so far.
+  size_t MessagesShown() const { return m_messages; }
   void SetAnswers(const std::vector<std::string>& answers) { m_answers.assign(answers.begin(), answers.end()); }
 
   void MessageBox(const std::string& text, const std::string& caption) override;
@@ -37,6 +39,7 @@ class CliUi : public Ui {
 
   std::ostream& m_out;
   std::deque<std::string> m_answers;
+  size_t m_messages = 0;
 };
 
 }  // namespace px

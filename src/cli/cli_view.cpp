@@ -4,7 +4,7 @@
 
 namespace px {
 
-CliView::CliView(CPxDoc& doc) : m_doc(doc) {
+CliView::CliView(CPxDoc& doc, Ui& ui) : m_doc(doc), m_tools(doc, ui, *this) {
   m_state.SetupField(doc);
   doc.ParkPeopleWithoutPlace(Parking());
 }

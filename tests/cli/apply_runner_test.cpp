@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/apply_runner.h"
+#include "core/commands/tool_commands.h"
 #include "core/support/shows.h"
 
 namespace px::test {
@@ -52,6 +53,12 @@ CommandRegistry Registry() {
            const std::string button = c.dialogs.Run(d);
            c.ui.MessageBox(button + " " + std::to_string(d.number) + " " + d.name, "Gadget");
          }});
+  r.Add({"Edit", "Count", "", nullptr, nullptr, [](CommandContext& c) {
+           c.ui.MessageBox(std::to_string(c.doc.m_formations.size()) + " selected " +
+                               std::to_string(c.doc.m_selection.formations.size()),
+                           "Count");
+         }});
+  RegisterToolCommands(r);
   return r;
 }
 
@@ -90,6 +97,16 @@ TEST(ApplyRunner, ScriptsPrintWhatTheCommandsShowOrStopWhereTheyCannotRun) {
       {R"([{"step": 2}, {"command": "Ask", "dialog": []}])", "", 1, "unknown key \"dialog\""},
       {R"([{"step": -1}])", "", 0, "negative"},
       {R"([{"mouse": "Rectangle", "events": [["press", 1, 2]]}])", "", 0, "unknown mouse event"},
+      // Mouse actions in field units on a 1600 by 1000 pixel view: 20 pixels are 108 units.
+      {R"([{"mouse": "Rectangle", "events": [["down", 6000, 3000], ["move", 6060, 3040], ["up", 6060, 3040]]},
+           {"command": "Count"},
+           {"mouse": "Rectangle", "events": [["down", 6000, 3000], ["move", 6110, 3000], ["up", 6110, 3000]]},
+           {"command": "Count"}])",
+       "Count: 3 selected 0\nCount: 4 selected 1\n"},
+      {R"([{"select": {"people": [7]}}, {"mouse": "Order Pointer", "events": [["down", 1, 1]]}, {"command": "Count"}])",
+       "Order Person Tool: To use the order person tool, all selected persons must be on the same formation.\n"
+       "Count: 3 selected 0\n"},
+      {R"([{"mouse": "Ask"}])", "", 0, "not a pointer tool"},
       {R"({"command": "Ask"})", "", -1, "a list of actions"},
       {R"([{"command": "Ask"},])", "", -1, "not JSON"},
   };
