@@ -7,6 +7,7 @@
 #include "core/animation/animation_clock.h"
 #include "core/doc/pxdoc.h"
 #include "core/ui/ui.h"
+#include "core/util/cp1252.h"
 #include "core/util/format.h"
 
 namespace px {
@@ -62,13 +63,15 @@ void MidiSongPlayer::OnMidiBeat(int startBeat) {
 
 std::string MidiSongPlayer::Resolve(const std::string& fileName) const {
   namespace fs = std::filesystem;
-  const fs::path path(fileName);
+  // The show keeps its texts in Windows-1252; the file system takes UTF-8.
+  const std::string name = Cp1252ToUtf8(fileName);
+  const fs::path path(name);
   std::error_code ec;
-  if (path.is_absolute() || fs::exists(path, ec) || !m_showFolder) return fileName;
+  if (path.is_absolute() || fs::exists(path, ec) || !m_showFolder) return name;
   const std::string folder = m_showFolder();
-  if (folder.empty()) return fileName;
+  if (folder.empty()) return name;
   const fs::path beside = fs::path(folder) / path;
-  return fs::exists(beside, ec) ? beside.string() : fileName;
+  return fs::exists(beside, ec) ? beside.string() : name;
 }
 
 }  // namespace px

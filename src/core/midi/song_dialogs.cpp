@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/midi/midi_file.h"
+#include "core/util/cp1252.h"
 
 namespace px {
 namespace {
@@ -26,7 +27,8 @@ constexpr const char* kSameBegin = "Two songs may not begin on the same step.";
 }  // namespace
 
 std::optional<int> SongLengthOfFile(const std::string& fileName) {
-  const auto file = MidiFile::OpenForReading(fileName);
+  // The show keeps its texts in Windows-1252; the file system takes UTF-8.
+  const auto file = MidiFile::OpenForReading(Cp1252ToUtf8(fileName));
   if (!file) return std::nullopt;
   return SongLengthInSteps(*file);
 }

@@ -21,7 +21,7 @@ inline constexpr const char* kSongNotice =
 // The highest step a song may reach.
 inline constexpr int kMaxSongStep = 10000;
 
-// The length of the song in `fileName` in steps, or nothing when it is not a MIDI file the
+// The length of the song in `fileName` (a show text) in steps, or nothing when it is not a MIDI file the
 // player can read.
 std::optional<int> SongLengthOfFile(const std::string& fileName);
 

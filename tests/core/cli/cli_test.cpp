@@ -133,6 +133,21 @@ TEST_F(CliTest, CommittedDemoIsWhatTheCodeMakesNow) {
   ASSERT_FALSE(committed.empty());
   EXPECT_TRUE(ReadAll(Path("demo.sho")) == committed)
       << "examples/demo.sho is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
+  EXPECT_TRUE(ReadAll(Path("demo.mid")) == ReadAll(PYXARO_SOURCE_DIR "/examples/demo.mid"))
+      << "examples/demo.mid is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
+}
+
+TEST_F(CliTest, MidiPrintsWhatTheReaderMakesOfASong) {
+  const auto run = Cli({"midi", PYXARO_SOURCE_DIR "/examples/demo.mid", "--offset", "8"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto song = nlohmann::json::parse(run.out);
+  EXPECT_EQ(song["length_steps"], 32);
+  EXPECT_EQ(song["tempo"], 500000);  // set at tick 0, before the offset of 8 beats
+  EXPECT_EQ(song["tracks"].size(), 4u);
+  EXPECT_EQ(song["tracks"][1]["events"][0], (nlohmann::json{0, 0x90, 76, 100, 0}));  // the tune's ninth beat
+  const auto refused = Cli({"midi", kDemo});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "The file is not a valid MIDI file.\n");
 }
 
 // The demo has what it promises: every kind of formation at steps 0, 8, 16 and 32, at least
