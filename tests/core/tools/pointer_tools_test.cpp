@@ -147,6 +147,19 @@ TEST_F(PointerToolsTest, ClickedPolygonsDropTheVertexTheDoubleClickAdded) {
   }
 }
 
+TEST_F(PointerToolsTest, DrawingsThatUndoTookAwayAreDropped) {
+  // Undo replaces the show's records without telling anyone: the polygon and the dragged
+  // rectangle in progress are gone, and the next events must not touch them.
+  Run("Polygon", {{'d', 1000, 1000}, {'u', 1000, 1000}});
+  doc.m_formations.clear();
+  Play({{'h', 1500, 1000}, {'d', 1500, 1000}, {'u', 1500, 1000}, {'c', 1500, 1000}});
+  EXPECT_EQ(tools.PolygonInProgress(), nullptr);
+  Run("Rectangle", {{'d', 1000, 1000}, {'m', 1500, 1500}});
+  doc.m_formations.clear();
+  Play({{'m', 1600, 1600}, {'u', 1600, 1600}});
+  EXPECT_EQ(tools.DraggedFormation(), nullptr);
+}
+
 TEST_F(PointerToolsTest, FreehandAddsAVertexAbout80UnitsApart) {
   ASSERT_TRUE(tools.SelectTool("Curve"));
   Drag(CPoint{1000, 1000}, CPoint{2600, 1000}, {}, 160);
