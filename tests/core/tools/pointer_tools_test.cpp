@@ -221,6 +221,20 @@ TEST_F(PointerToolsTest, SelectPointerMovesCopiesAndSelectsByBand) {
   EXPECT_EQ(doc.m_selection.formations.front()->m_rcBase, (CRect{3000, 1000, 3400, 1400}));
 }
 
+TEST_F(PointerToolsTest, SnappingPutsDrawingsAndMovedCornersOnTheGrid) {
+  doc.m_dSnapDistance = 90.0;
+  doc.m_bSnapOnSizeAndDraw = doc.m_bSnapOnMove = 1;
+  Run("Rectangle", {{'d', 1040, 1050}, {'m', 1420, 1330}, {'u', 1420, 1330}});
+  CFormation* drawn = Last();
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1080, 1080, 1440, 1350}));
+  // Moved by (33, 17): the top-left corner lands on the nearest grid point again.
+  ASSERT_TRUE(tools.SelectTool("Formation Select Pointer"));
+  Drag(CPoint{1200, 1080}, CPoint{1233, 1097});
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1080, 1080, 1440, 1350}));
+  Drag(CPoint{1200, 1080}, CPoint{1260, 1097});
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1170, 1080, 1530, 1350}));
+}
+
 TEST_F(PointerToolsTest, RotatePointerTurnsAboutThePivotAndMovesIt) {
   CFormation* line = AddRectShape(doc, SHAPE_LINE, CRect{2000, 2000, 3000, 2000});
   line->m_ptPivot = line->m_ptPivotSaved = CPoint{2500, 2000};
