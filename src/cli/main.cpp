@@ -26,7 +26,7 @@ constexpr Command kCommands[] = {
     {"report", "report FILE --person ID   the step sheet of one person", ReportCommand},
     {"positions", "positions FILE [--from S] [--to T] [--csv]   every person's position at every step",
      PositionsCommand},
-    {"play", "play FILE [--from S] [--ticks N]   play the show headless, one step per tick", PlayCommand},
+    {"play", "play FILE [--from S] [--ticks N] [--midi null|synth] [--audio OUT.wav]   play the show headless, one step per tick", PlayCommand},
     {"midi", "midi FILE.mid [--offset STEPS]   what the MIDI reader makes of a song, as JSON", MidiCommand},
     {"spots", "spots FILE [--step N]  outline and slot spots of every formation as JSON", SpotsCommand},
     {"render", "render FILE --step N -o OUT [--width W] [--height H] [--3d]   one step as PNG, SVG or PDF",

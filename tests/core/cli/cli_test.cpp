@@ -137,6 +137,22 @@ TEST_F(CliTest, CommittedDemoIsWhatTheCodeMakesNow) {
       << "examples/demo.mid is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
 }
 
+TEST_F(CliTest, PlayRendersTheDemoSongAndItsBeatsMoveTheShow) {
+  const auto run = Cli({"play", kDemo, "--ticks", "20", "--audio", Path("demo.wav")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  // 20 ticks of the show's 200 ms timer: 4 s at the song's 120 beats a minute move it 8 steps,
+  // not the timer's 20.
+  EXPECT_EQ(run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1), "8\n");
+  const auto wav = ReadAll(Path("demo.wav"));
+  ASSERT_EQ(wav.size(), 44u + 4 * 44100 * 4);
+  const auto* samples = reinterpret_cast<const std::int16_t*>(wav.data() + 44);
+  int loud = 0;
+  for (size_t i = 0; i < (wav.size() - 44) / 2; ++i) loud += std::abs(samples[i]) > 500;
+  EXPECT_GT(loud, 50000);  // a march, not silence
+  EXPECT_EQ(Cli({"play", kDemo, "--midi", "loud"}).status, 2);
+}
+
 TEST_F(CliTest, MidiPrintsWhatTheReaderMakesOfASong) {
   const auto run = Cli({"midi", PYXARO_SOURCE_DIR "/examples/demo.mid", "--offset", "8"});
   ASSERT_EQ(run.status, 0) << run.err;

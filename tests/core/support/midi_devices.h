@@ -7,7 +7,7 @@
 #include "core/midi/midi_clock.h"
 #include "core/midi/midi_out_device.h"
 #include "core/midi/midi_player.h"
-#include "core/midi/midi_timer.h"
+#include "core/midi/manual_midi_timer.h"
 
 namespace px::test {
 
@@ -42,26 +42,14 @@ class RecordingMidiDevice : public MidiOutDevice {
 
 // The clock's timer, run by the test: each period as the clock's thread would, then the
 // delivery the user-interface thread would make.
-class HandTimer : public MidiTimer {
+class HandTimer : public ManualMidiTimer {
  public:
-  bool Start(MidiClock& clock, int) override {
-    m_clock = &clock;
-    return true;
-  }
-  void Stop() override { m_clock = nullptr; }
-  bool Running() const { return m_clock != nullptr; }
-  // Runs `periods` periods, delivering after each that posted; `after` runs after each period.
+  // Runs `periods` periods; `after` runs after each.
   template <class After>
   void Run(MidiPlayer& player, int periods, After after) {
-    for (int i = 0; i < periods && m_clock; ++i) {
-      if (m_clock->OnPeriod()) player.Deliver();
-      after();
-    }
+    for (int i = 0; i < periods && Period(player); ++i) after();
   }
   void Run(MidiPlayer& player, int periods) { Run(player, periods, [] {}); }
-
- private:
-  MidiClock* m_clock = nullptr;
 };
 
 }  // namespace px::test
