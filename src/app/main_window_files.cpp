@@ -61,7 +61,6 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
   QMdiSubWindow* sub = m_mdi->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->installEventFilter(this);
-  sub->resize(760, 480);
   connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
   // The show lives until its view is gone: the view leaves the show's list as it goes, and
   // the show's time line goes with it.
@@ -76,7 +75,8 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
     }
   });
   m_shows.emplace(view, std::move(open));
-  sub->show();
+  // A show gets the whole area: the field is what the program is for.
+  sub->showMaximized();
   m_mdi->setActiveSubWindow(sub);
   view->setFocus();
   ActivateClocks();

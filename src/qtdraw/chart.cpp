@@ -1,5 +1,6 @@
 #include "qtdraw/chart.h"
 
+#include "core/animation/song_for_step.h"
 #include "qtdraw/qt_canvas.h"
 
 namespace px {
@@ -9,7 +10,14 @@ void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& dev
   painter.save();
   painter.setClipRect(deviceClip);
   QtCanvas canvas(painter, mapping, mapping.ToField(deviceClip), printing, cache);
-  DrawFieldView(canvas, doc, state, options);
+  if (options.songAtStep) {
+    DrawFieldView(canvas, doc, state, options);
+  } else {
+    // Pages and pictures name the song of the step just as the screen does.
+    FieldViewDrawOptions withSongs = options;
+    withSongs.songAtStep = [](const CPxDoc& show, int step) { return SongForStep(show, step).fileName; };
+    DrawFieldView(canvas, doc, state, withSongs);
+  }
   painter.restore();
 }
 

@@ -10,7 +10,8 @@
 
 namespace px {
 
-// Draws the part of the world under `deviceClip` (device pixels) through `mapping`. A view
+// Draws the part of the world under `deviceClip` (device pixels) through `mapping`. Without a
+// song lookup in `options` the text band names the song the show plays at the step. A view
 // that draws frame after frame passes its `cache`, so what did not change is not worked out
 // again.
 void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& deviceClip, bool printing, CPxDoc& doc,
