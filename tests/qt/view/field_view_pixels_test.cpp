@@ -15,6 +15,7 @@
 #include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
+#include "qt/view/field_view_fixture.h"
 
 namespace px {
 namespace {
@@ -31,38 +32,15 @@ int Count(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area
 }
 bool Dark(QRgb p) { return qGray(p) < 100; }
 
-class FieldPixels : public ::testing::Test {
+class FieldPixels : public test::FieldViewFixture {
  protected:
-  void SetUp() override {
-    view = std::make_unique<FieldView>(*show, ui);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // 1728 / 8640 = 0.2 and 864 / (8640 / 2) = 0.2: one pixel is five field units.
-    view->SetDeviceResolution(QSize(1728, 864));
-    view->resize(1728, 1000);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-  }
-  CPxDoc& doc() { return show->doc(); }
   QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-  CFormation* AddRectangle(CRect rect) {
-    auto formation = std::make_unique<CDrawRect>(rect);
-    formation->m_nShape = SHAPE_RECTANGLE;
-    CFormation* added = doc().AddFormation(std::move(formation));
-    added->RecalcOutline();
-    return added;
-  }
   // Whether a pixel of the colour lies within one pixel of (x, y) along the row.
   static bool NearX(const QImage& image, int x, int y, QRgb colour) {
     for (int dx = -1; dx <= 1; ++dx)
       if (image.pixel(x + dx, y) == colour) return true;
     return false;
   }
-
-  test::ScriptedUi ui;
-  std::unique_ptr<ShowDocument> show = ShowDocument::New();
-  std::unique_ptr<FieldView> view;
 };
 
 TEST_F(FieldPixels, FieldSitsInTheGreySurroundThroughTheIsotropicMapping) {
@@ -120,11 +98,12 @@ TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) 
   const QRgb selected = qRgb(0, 255, 0);  // the default m_crSelectedFormation
   EXPECT_TRUE(NearX(Shot(), 400, 250, qRgb(0, 0, 0)));
 
-  view->SelectAt(QPoint(400, 300), false);
+  view->SelectTool("Formation Select Pointer");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(400, 300));
   ASSERT_EQ(doc().m_selection.formations.size(), 1u);
   EXPECT_TRUE(NearX(Shot(), 400, 250, selected));
 
-  view->SelectAt(QPoint(1000, 600), false);  // empty field: the selection goes
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(1000, 600));  // empty field: the selection goes
   EXPECT_TRUE(doc().m_selection.formations.empty());
   const QImage after = Shot();
   EXPECT_TRUE(NearX(after, 400, 250, qRgb(0, 0, 0)));
@@ -132,16 +111,17 @@ TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) 
   EXPECT_EQ(doc().m_formations.front()->m_logpen.lopnColor, RGB(0, 0, 0));
 }
 
-TEST_F(FieldPixels, ClickOnAParkedPersonSelectsIt) {
+TEST_F(FieldPixels, PeoplePointerClickOnAParkedPersonSelectsIt) {
   auto person = std::make_unique<CPerson>();
   person->m_nNumber = 1;
   doc().AddPerson(std::move(person));
   doc().ParkPeopleWithoutPlace();
   // Parked at (72, 216), marker +-24: pixels (9.6 .. 24, 38.4 .. 48).
-  view->SelectAt(QPoint(14, 43), false);
-  ASSERT_EQ(view->SelectedPeople().size(), 1u);
-  view->SelectAt(QPoint(60, 43), false);
-  EXPECT_TRUE(view->SelectedPeople().empty());
+  view->SelectTool("People Select Pointer");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(14, 43));
+  ASSERT_EQ(doc().m_selection.people.size(), 1u);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(60, 43));
+  EXPECT_TRUE(doc().m_selection.people.empty());
 }
 
 TEST_F(FieldPixels, PeopleShownAsPicturesUseTheChosenFileOrTheGroupsOwn) {
