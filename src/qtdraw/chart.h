@@ -22,6 +22,10 @@ void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& dev
 // the 120-yard span centred across the device and the world's top at the device's top.
 FieldMapping PageMapping(QSizeF deviceSize, int contentBottom);
 
+// The mapping of a printed page: the field with its yard numbers above it and the text band
+// and show information below it, as large as the page allows and centred on it.
+FieldMapping ChartPageMapping(QSizeF deviceSize, const FieldViewState& state);
+
 // How far down a chart reaches: the text band and the show information below it.
 int ChartBottom(const FieldViewState& state);
 

@@ -84,7 +84,23 @@ void QtCanvas::SetBrush(const Brush& brush) {
     m_painter->setBrush(ToQColor(brush.color));
 }
 
+int QtCanvas::LegibleSize() const {
+  if (!m_printing) return 0;
+  const QPaintDevice* device = m_painter->device();
+  const double dpi = device ? device->logicalDpiY() : 72.0;
+  return static_cast<int>(std::ceil(kLegiblePoints / 72.0 * dpi / m_mapping.scale));
+}
+
 void QtCanvas::SetFont(const Font& font) {
+  const int legible = LegibleSize();
+  if (font.height > 0 && font.height < legible) {
+    Font larger = font;
+    larger.height = legible;
+    larger.width = font.width * legible / font.height;
+    m_font = &m_cache.Font(larger, m_mapping.scale);
+    m_painter->setFont(m_font->font);
+    return;
+  }
   m_font = &m_cache.Font(font, m_mapping.scale);
   m_painter->setFont(m_font->font);
 }

@@ -47,6 +47,7 @@ class QtCanvas : public Canvas {
   void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) override;
   void InvertRect(const CRect& rect) override;
   void SetOutlineEmphasis(bool on) override;
+  int LegibleSize() const override;
   bool BeginLayer(std::uint64_t key, bool opaque) override;
   void EndLayer() override;
 
@@ -54,6 +55,8 @@ class QtCanvas : public Canvas {
 
   // The width of formation outlines on screen, in device pixels.
   static constexpr double kOutlinePixels = 2.0;
+  // The smallest text and markers printed, in points.
+  static constexpr double kLegiblePoints = 7.0;
 
  private:
   // A point on the device, moved onto the pixel grid for the current pen when lines are

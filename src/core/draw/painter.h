@@ -17,6 +17,7 @@ class Painter {
   Canvas& canvas() { return m_canvas; }
   bool IsPrinting() const { return m_canvas.IsPrinting(); }
   CRect ClipBox() const { return m_canvas.ClipBox(); }
+  int LegibleSize() const { return m_canvas.LegibleSize(); }
 
   void SetPen(const Pen& pen) {
     if (m_pen != pen) m_canvas.SetPen(*(m_pen = pen));

@@ -22,19 +22,11 @@ namespace {
 
 constexpr QRgb kSurround = qRgb(192, 192, 192);
 
-// The pixels of `image` within `area` (all of it when empty) that `keep` accepts.
-int Count(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area = {}) {
-  if (area.isEmpty()) area = image.rect();
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += keep(image.pixel(x, y));
-  return n;
-}
-bool Dark(QRgb p) { return qGray(p) < 100; }
+using test::Count;
+using test::Dark;
 
 class FieldPixels : public test::FieldViewFixture {
  protected:
-  QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   // Whether a pixel of the colour lies within one pixel of (x, y) along the row.
   static bool NearX(const QImage& image, int x, int y, QRgb colour) {
     for (int dx = -1; dx <= 1; ++dx)
