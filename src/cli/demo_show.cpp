@@ -194,13 +194,15 @@ std::unique_ptr<CPxDoc> BuildDemoShow() {
   d.m_comments.push_back("8 Brass box: horns up on count 8.");
   d.m_songs.push_back(FormatSongEntry(SongEntry{0, 32, "demo.mid"}));
 
-  // The show's own settings: a march tempo, and letters and ID numbers that read at Zoom
-  // Normal and on paper.
+  // The show's own settings: a march tempo, letters and ID numbers that read at Zoom Normal
+  // and on paper, and a high eye for 3D.
   d.m_nTempo = 144;
   d.m_bShowIdNumbers = 1;
   d.m_nIdSize = 72;
   d.m_nPeopleTextSize = 108;
   d.m_nPersonSize = 36;
+  // Seen from higher up, the perspective field stands twice as tall in the view.
+  d.m_n3DHeight = 2400;
 
   d.SetCurrentStep(0);
   d.RecalcLastStep();
