@@ -18,7 +18,7 @@ shoot() {
 }
 shoot docs/screenshot-2d.png --step 16
 shoot docs/screenshot-3d.png --step 16 --3d
-# The rotate pointer: a click on its left side selects the brass box, a drag turns it 30
-# degrees about its pivot (4320, 1800).
-shoot docs/screenshot-rotate.png --step 8 --tool "Rotate Pointer" --drag 3960,1800,3960,1800 \
-  --drag 3960,1800,4008,1620
+# The rotate pointer: a click on its left side (between a handle and a trumpet) selects the
+# brass box, a drag turns it 30 degrees about its pivot (4320, 1800).
+shoot docs/screenshot-rotate.png --step 8 --tool "Rotate Pointer" --drag 3960,1560,3960,1560 \
+  --drag 3960,1560,4128,1412
