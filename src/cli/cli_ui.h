@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/ui/ui.h"
+#include "core/ui/quiet_ui.h"
 
 namespace px {
 
-class CliUi : public Ui {
+class CliUi : public QuietUi {
  public:
   explicit CliUi(std::ostream& out) : m_out(out) {}
   // The answers of the next questions, in order; answers left over are dropped.
@@ -25,14 +25,6 @@ class CliUi : public Ui {
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
   void ShowText(const std::string& title, const std::string& text) override { MessageBox(text, title); }
-
-  void SetStatusText(const std::string&) override {}
-  void SetWaitCursor(bool) override {}
-  void Beep() override {}
-  void UpdateAllViews() override {}
-  void StopAnimation() override {}
-  void RedrawTimeLine() override {}
-  void SetStepBoxText(const std::string&) override {}
 
  private:
   std::string NextAnswer(const std::string& text, const std::string& caption, bool cancelAllowed);
