@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/screenshot.h"
+#include "app/window_geometry.h"
 #include "app/widget_ui.h"
 #include "core/doc/undo_file.h"
 
@@ -30,10 +31,14 @@ int main(int argc, char** argv) {
   px::SetUndoFileReporter([&ui](const std::string& message) { ui.MessageBox(message, "Pyxaro"); });
   px::MainWindow main(ui, settings);
   ui.SetParent(&main);
-  if (screenshot.wanted()) main.resize(screenshot.size);
+  if (screenshot.wanted())
+    main.resize(screenshot.size);
+  else
+    px::RestoreWindowGeometry(main, settings);
   main.show();
   main.StartUp(arguments);
   const int status = screenshot.wanted() ? px::TakeScreenshot(main, screenshot) : app.exec();
+  if (!screenshot.wanted()) px::SaveWindowGeometry(main, settings);
   px::SetUndoFileReporter(nullptr);
   px::RemoveUndoFolder();
   return status;

@@ -65,9 +65,17 @@ TEST_F(CliTest, FailuresNameThePathAndTheReason) {
       {{"info", Path("folder.sho")}, "cannot read " + Path("folder.sho") + ": Is a directory"},
       {{"dump", Path("pipe.sho")}, "cannot read " + Path("pipe.sho") + ": not a regular file"},
       {{"info", "/dev/zero"}, "cannot read /dev/zero: not a regular file"},
-      {{"info", Path("junk.sho")}, "Unexpected file format."},
-      {{"roundtrip", Path("junk.sho"), Path("out.sho")}, "Unexpected file format."},
-      {{"new", Path("nowhere/new.sho")}, "cannot write " + Path("nowhere/new.sho") + ": No such file or directory"},
+      {{"info", Path("nowhere/x.sho")},
+       "cannot read " + Path("nowhere/x.sho") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
+      {{"info", Path("junk.sho")}, Path("junk.sho") + ": Unexpected file format."},
+      {{"roundtrip", Path("junk.sho"), Path("out.sho")}, Path("junk.sho") + ": Unexpected file format."},
+      {{"new", Path("nowhere/new.sho")},
+       "cannot write " + Path("nowhere/new.sho") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
+      {{"render", kDemo, "--step", "0", "-o", Path("nowhere/a.png")},
+       "cannot write " + Path("nowhere/a.png") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
       {{"new", Path("folder.sho")}, "cannot write " + Path("folder.sho") + ": Is a directory"},
       {{"new", Path("pipe.sho")}, "cannot write " + Path("pipe.sho") + ": not a regular file"},
   };
@@ -106,6 +114,10 @@ TEST_F(CliTest, MisuseAndArgumentsBeyondTheShowExitWithTwo) {
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]) << " " << (args.size() > 2 ? args[2] : "");
     EXPECT_NE(r.err.find("usage: pyxaro-cli"), std::string::npos) << r.err;
   }
+  // A step past the end says so, rather than only giving the range.
+  const CliRun beyond = Cli({"render", kDemo, "--step", "99999", "-o", Path("a.png")});
+  EXPECT_EQ(beyond.status, 2);
+  EXPECT_NE(beyond.err.find("--step 99999 is beyond the show's last step, 32"), std::string::npos) << beyond.err;
   const CliRun last = Cli({"positions", kDemo, "--from", "32", "--csv"});
   EXPECT_EQ(last.status, 0) << last.err;
   EXPECT_EQ(last.out.substr(0, 3), "32,");
@@ -133,6 +145,40 @@ TEST_F(CliTest, CommittedDemoIsWhatTheCodeMakesNow) {
   ASSERT_FALSE(committed.empty());
   EXPECT_TRUE(ReadAll(Path("demo.sho")) == committed)
       << "examples/demo.sho is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
+  EXPECT_TRUE(ReadAll(Path("demo.mid")) == ReadAll(PYXARO_SOURCE_DIR "/examples/demo.mid"))
+      << "examples/demo.mid is stale: regenerate it with `pyxaro-cli demo examples/demo.sho`";
+}
+
+TEST_F(CliTest, PlayRendersTheDemoSongAndItsBeatsMoveTheShow) {
+  const auto run = Cli({"play", kDemo, "--ticks", "20", "--audio", Path("demo.wav")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  // The song's 120 beats a minute move the show two steps a second of the music rendered,
+  // not one step a tick of the show's own timer.
+  const int last = std::stoi(run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1));
+  const auto wav = ReadAll(Path("demo.wav"));
+  ASSERT_GT(wav.size(), 44u);
+  const double seconds = static_cast<double>(wav.size() - 44) / (4 * 44100);
+  EXPECT_NEAR(last, seconds * 2, 1.0);
+  EXPECT_LT(last, 20);
+  const auto* samples = reinterpret_cast<const std::int16_t*>(wav.data() + 44);
+  int loud = 0;
+  for (size_t i = 0; i < (wav.size() - 44) / 2; ++i) loud += std::abs(samples[i]) > 500;
+  EXPECT_GT(loud, 50000);  // a march, not silence
+  EXPECT_EQ(Cli({"play", kDemo, "--midi", "loud"}).status, 2);
+}
+
+TEST_F(CliTest, MidiPrintsWhatTheReaderMakesOfASong) {
+  const auto run = Cli({"midi", PYXARO_SOURCE_DIR "/examples/demo.mid", "--offset", "8"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto song = nlohmann::json::parse(run.out);
+  EXPECT_EQ(song["length_steps"], 32);
+  EXPECT_EQ(song["tempo"], 500000);  // set at tick 0, before the offset of 8 beats
+  EXPECT_EQ(song["tracks"].size(), 4u);
+  EXPECT_EQ(song["tracks"][1]["events"][0], (nlohmann::json{0, 0x90, 76, 100, 0}));  // the tune's ninth beat
+  const auto refused = Cli({"midi", kDemo});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "The file is not a valid MIDI file.\n");
 }
 
 // The demo has what it promises: every kind of formation at steps 0, 8, 16 and 32, at least
