@@ -1,11 +1,12 @@
 #include "core/commands/register_commands.h"
 
 #include "core/commands/command_registry.h"
+#include "core/commands/formation_commands.h"
 
 namespace px {
 
 void RegisterAllCommands(CommandRegistry& registry) {
-  (void)registry;  // each command group adds a line here: RegisterEditCommands(registry); ...
+  RegisterFormationCommands(registry);
 }
 
 }  // namespace px

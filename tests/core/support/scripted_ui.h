@@ -27,10 +27,18 @@ class ScriptedUi : public Ui {
   void MessageBox(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"message", text, caption});
   }
+  // Queues the answers of the next Yes/No questions, in order (true for Yes).
+  void AnswerYesNo(bool yes) { m_yesNo.push_back(yes); }
+
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
-    ADD_FAILURE() << "unscripted question: " << text;
-    return false;
+    if (m_yesNo.empty()) {
+      ADD_FAILURE() << "unscripted question: " << text;
+      return false;
+    }
+    const bool yes = m_yesNo.front();
+    m_yesNo.pop_front();
+    return yes;
   }
   px::Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
@@ -67,6 +75,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> m_statusTexts;
   std::vector<std::string> m_stepBoxTexts;
   std::deque<px::Answer> m_threeWay;
+  std::deque<bool> m_yesNo;
   int m_beeps = 0;
   int m_viewUpdates = 0;
   int m_animationStops = 0;
