@@ -18,3 +18,6 @@ shoot() {
 }
 shoot docs/screenshot-2d.png --step 16
 shoot docs/screenshot-3d.png --step 16 --3d
+# The rotate pointer: a click selects the brass box, a drag turns it 30 degrees about its pivot.
+shoot docs/screenshot-rotate.png --step 16 --tool "Rotate Pointer" --drag 4200,3600,4200,3600 \
+  --drag 4200,3600,4171,3528

@@ -31,7 +31,10 @@ QString Plain(QString text) { return text.remove('&'); }
 }  // namespace
 
 MainWindow::MainWindow(Ui& ui, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), m_ui(ui), m_recent(settings), m_mdi(new QMdiArea), m_mainToolBar(new QToolBar(tr("Main"))) {
+    : MainWindow(ui, settings, ShowCommands(), parent) {}
+
+MainWindow::MainWindow(Ui& ui, QSettings& settings, const CommandRegistry& commands, QWidget* parent)
+    : QMainWindow(parent), m_ui(ui), m_registry(commands), m_recent(settings), m_mdi(new QMdiArea), m_mainToolBar(new QToolBar(tr("Main"))) {
   setWindowTitle(QString::fromLatin1(kAppCaption));
   m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -189,6 +192,8 @@ void MainWindow::BuildMenus() {
                            .arg(QApplication::applicationVersion()));
   });
 
+  BuildRegisteredCommands();
+
   // The toolbar switches come last: a toolbar is offered when some of its commands exist.
   view->addSeparator();
   AddCommand(view, QStringLiteral("Short Toolbar"), QKeySequence(), tr("Switch the main toolbar to its short form"),
@@ -315,6 +320,7 @@ void MainWindow::UpdateCommandStates() {
       ->setEnabled(hasView && view->doc().m_n3DHeight > FieldViewState::k3DStep);
   Command(QStringLiteral("Decrease 3d Depth"))->setEnabled(hasView && view->doc().m_n3DDepth > FieldViewState::k3DStep);
   UpdateAnimateStates(view);
+  UpdateRegisteredStates(view);
   Command(QStringLiteral("3D Mode"))->setChecked(hasView && view->state().m_b3D);
   Command(QStringLiteral("Short Toolbar"))->setChecked(m_shortToolbar);
   Command(QStringLiteral("&Status Bar"))->setChecked(findChild<QStatusBar*>(QStringLiteral("StatusBar")) != nullptr);

@@ -14,13 +14,16 @@
 #include <vector>
 
 #include "app/recent_files.h"
+#include "core/commands/command_registry.h"
 #include "core/ui/ui.h"
 #include "app/toolbar_layouts.h"
 #include "view/chart_printer.h"
 
 namespace px {
 
+class FieldCommandView;
 class FieldView;
+class QtDialogHost;
 class ShowDocument;
 class ShowUi;
 class TimeLineWindow;
@@ -31,6 +34,8 @@ class MainWindow : public QMainWindow {
   // `ui` answers questions and shows messages (tests pass a scripted one); the settings
   // hold the recent-file list.
   MainWindow(Ui& ui, QSettings& settings, QWidget* parent = nullptr);
+  // With the menu commands of `commands` instead of every registered command (tests).
+  MainWindow(Ui& ui, QSettings& settings, const CommandRegistry& commands, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The start-up sequence after the window is shown: the command line's show ("new" or a
@@ -75,6 +80,11 @@ class MainWindow : public QMainWindow {
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip,
                       std::function<void()> run);
   void BuildMenus();
+  // The registered commands' menu items (main_window_commands.cpp).
+  void BuildRegisteredCommands();
+  QMenu* RegisteredMenu(const std::string& path, std::map<QMenu*, QAction*>& blockEnds);
+  void UpdateRegisteredStates(FieldView* view);
+  void RunRegistered(const CommandEntry& entry);
   void BuildAnimateMenu(QMenu* animate);
   void UpdateAnimateStates(FieldView* view);
   // Only the active view's clock runs; the others stop.
@@ -97,6 +107,8 @@ class MainWindow : public QMainWindow {
   void SaveAsWithDialog(FieldView& view);
 
   Ui& m_ui;
+  const CommandRegistry& m_registry;
+  std::vector<std::pair<const CommandEntry*, QAction*>> m_registered;
   RecentFiles m_recent;
   ChartPrinter m_printer;
   QMdiArea* m_mdi;
@@ -112,7 +124,15 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<ShowDocument> show;
     std::unique_ptr<ShowUi> ui;
     QPointer<TimeLineWindow> timeLine;
+    // What the show's registered commands run with in this view.
+    std::unique_ptr<FieldCommandView> commandView;
+    std::unique_ptr<QtDialogHost> dialogs;
+    ShowEntry();
+    ShowEntry(ShowEntry&&) noexcept;
+    ~ShowEntry();
   };
+  // The context of a registered command in a view of this window.
+  CommandContext ContextOf(FieldView& view);
   std::map<FieldView*, ShowEntry> m_shows;
   // A window being closed after the question was answered is not asked again.
   FieldView* m_closing = nullptr;

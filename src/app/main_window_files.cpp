@@ -7,6 +7,9 @@
 #include <QMenu>
 
 #include "app/main_window.h"
+
+#include "app/field_command_view.h"
+#include "dialogs/qt_dialog_host.h"
 #include "app/show_document.h"
 #include "app/show_ui.h"
 #include "core/util/format.h"
@@ -55,14 +58,21 @@ void MainWindow::UpdateRecentFileActions() {
 }
 
 FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
-  ShowEntry open{std::move(show), nullptr, nullptr};
+  ShowEntry open;
+  open.show = std::move(show);
   open.ui = std::make_unique<ShowUi>(m_ui, *this, *open.show);
   auto* view = new FieldView(*open.show, *open.ui);
+  open.commandView = std::make_unique<FieldCommandView>(*view);
+  open.dialogs = std::make_unique<QtDialogHost>(open.show->doc(), *open.ui, this);
   QMdiSubWindow* sub = m_mdi->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->installEventFilter(this);
   sub->resize(760, 480);
   connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
+  // A double click on a formation opens the properties as the menu command does.
+  connect(view, &FieldView::editPropertiesRequested, this, [this] {
+    if (QAction* properties = Command(QStringLiteral("Formation &Properties..."))) properties->trigger();
+  });
   // The show lives until its view is gone: the view leaves the show's list as it goes, and
   // the show's time line goes with it.
   connect(view, &QObject::destroyed, this, [this, view] {

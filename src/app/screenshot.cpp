@@ -25,6 +25,12 @@ ScreenshotRequest TakeScreenshotOptions(QStringList& arguments) {
       request.step = arguments[++i].toInt();
     } else if (a == QLatin1String("--3d")) {
       request.threeD = true;
+    } else if (a == QLatin1String("--tool") && hasValue) {
+      request.tool = arguments[++i];
+    } else if (a == QLatin1String("--drag") && hasValue) {
+      const QStringList v = arguments[++i].split(',');
+      if (v.size() == 4)
+        request.drags.push_back({CPoint{v[0].toInt(), v[1].toInt()}, CPoint{v[2].toInt(), v[3].toInt()}});
     } else if (a == QLatin1String("--size") && hasValue) {
       const QStringList parts = arguments[++i].split('x');
       if (parts.size() == 2) request.size = QSize(parts[0].toInt(), parts[1].toInt());
@@ -45,6 +51,16 @@ int TakeScreenshot(MainWindow& window, const ScreenshotRequest& request) {
   }
   if (auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget())) sub->showMaximized();
   if (request.step >= 0) GoToStep(view->doc(), view->ui(), request.step);
+  if (!request.tool.isEmpty() && !view->SelectTool(request.tool.toStdString())) {
+    err << "pyxaro: no tool " << request.tool << "\n";
+    return 1;
+  }
+  for (const auto& [from, to] : request.drags) {
+    view->tools().ButtonDown(from, Keys{});
+    view->tools().Move(to, Keys{false, false, true});
+    view->tools().ButtonUp(to, Keys{});
+    view->ui().SetStatusText(view->tools().StatusLine(to));
+  }
   if (request.threeD) view->Toggle3D();
   // Let the window lay itself out and paint before it is grabbed.
   for (int i = 0; i < 20; ++i) {

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QStyle>
 #include <functional>
+
+#include "app/toolbar_layouts.h"
 
 namespace px {
 namespace {
@@ -83,6 +86,59 @@ QIcon Help() {
   });
 }
 
+// The pointers: an arrow, with a mark of what it does beside it.
+QIcon Pointer(const std::function<void(QPainter&)>& mark) {
+  return Drawn([mark](QPainter& p) {
+    p.setBrush(QColor(30, 30, 30));
+    p.drawPolygon(QPolygonF({QPointF(3, 2), QPointF(3, 17), QPointF(7, 13.5), QPointF(12, 13.5)}));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 60, 160), 2));
+    mark(p);
+  });
+}
+
+QIcon ToolIcon(const QString& menuText) {
+  const auto is = [&menuText](const char* text) { return menuText == QLatin1String(text); };
+  if (is("Formation Sele&ct Pointer"))
+    return Pointer([](QPainter& p) { p.drawRect(QRectF(13, 13, 9, 8)); });
+  if (is("Rotate Pointer"))
+    return Pointer([](QPainter& p) { p.drawArc(QRectF(12, 11, 10, 10), 90 * 16, 270 * 16); });
+  if (is("Skew Pointer"))
+    return Pointer([](QPainter& p) { p.drawPolygon(QPolygonF({QPointF(12, 20), QPointF(15, 12), QPointF(22, 12), QPointF(19, 20)})); });
+  if (is("People Select Pointer"))
+    return Pointer([](QPainter& p) { p.drawEllipse(QRectF(14, 13, 7, 7)); });
+  if (is("Order Pointer"))
+    return Pointer([](QPainter& p) {
+      p.drawLine(QPointF(13, 21), QPointF(15, 21));
+      p.drawLine(QPointF(17, 21), QPointF(19, 17));
+      p.drawLine(QPointF(21, 21), QPointF(22, 13));
+    });
+  if (is("Lasso Pointer"))
+    return Pointer([](QPainter& p) { p.drawEllipse(QRectF(12, 10, 10, 7)); p.drawLine(QPointF(14, 16), QPointF(13, 22)); });
+  return Drawn([&is](QPainter& p) {
+    if (is("P&oint")) {
+      p.setBrush(QColor(30, 30, 30));
+      p.drawEllipse(QRectF(9, 9, 6, 6));
+    } else if (is("&Line")) {
+      p.drawLine(QPointF(4, 20), QPointF(20, 4));
+    } else if (is("&Rectangle")) {
+      p.drawRect(QRectF(3, 6, 18, 12));
+    } else if (is("&Ellipse")) {
+      p.drawEllipse(QRectF(3, 6, 18, 12));
+    } else if (is("&Polygon")) {
+      p.drawPolyline(QPolygonF({QPointF(3, 19), QPointF(8, 5), QPointF(15, 14), QPointF(21, 4)}));
+    } else if (is("&Closed Polygon")) {
+      p.drawPolygon(QPolygonF({QPointF(3, 19), QPointF(7, 4), QPointF(20, 7), QPointF(16, 20)}));
+    } else if (is("C&urve")) {
+      QPainterPath path(QPointF(3, 18));
+      path.cubicTo(QPointF(8, 0), QPointF(14, 24), QPointF(21, 5));
+      p.drawPath(path);
+    } else if (is("&Arc")) {
+      p.drawArc(QRectF(3, 5, 18, 18), 20 * 16, 140 * 16);
+    }
+  });
+}
+
 }  // namespace
 
 QIcon CommandIcon(const QString& menuText) {
@@ -101,6 +157,8 @@ QIcon CommandIcon(const QString& menuText) {
   if (menuText == QLatin1String("Zoom &In")) return Magnifier(true);
   if (menuText == QLatin1String("Zoom &Out")) return Magnifier(false);
   if (menuText == QLatin1String("3D Mode")) return ThreeD();
+  for (const QStringList& tools : {toolbars::kPointers, toolbars::kDrawing})
+    if (tools.contains(menuText)) return ToolIcon(menuText);
   return QIcon();
 }
 

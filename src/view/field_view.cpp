@@ -15,17 +15,23 @@
 #include "core/animation/song_for_step.h"
 #include "core/doc/hit_test.h"
 #include "qtdraw/chart.h"
+#include "view/tool_cursors.h"
 
 namespace px {
 
 FieldView::FieldView(ShowDocument& show, Ui& ui, QWidget* parent)
-    : QAbstractScrollArea(parent), m_show(show), m_ui(ui), m_clock(show.doc(), ui, m_player, *this) {
+    : QAbstractScrollArea(parent),
+      m_show(show),
+      m_ui(ui),
+      m_clock(show.doc(), ui, m_player, *this),
+      m_tools(show.doc(), ui, *this, &SharedToolChoice()) {
   // Steps are beats: keep their spacing even.
   m_timer.setTimerType(Qt::PreciseTimer);
   connect(&m_timer, &QTimer::timeout, this, &FieldView::AnimationTick);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
+  viewport()->setMouseTracking(true);  // the status line and the cursors follow the pointer
   horizontalScrollBar()->setSingleStep(10);
   verticalScrollBar()->setSingleStep(10);
   doc().AddView(this);
@@ -35,6 +41,11 @@ FieldView::FieldView(ShowDocument& show, Ui& ui, QWidget* parent)
 }
 
 FieldView::~FieldView() { doc().RemoveView(this); }
+
+ToolChoice& FieldView::SharedToolChoice() {
+  static ToolChoice choice;
+  return choice;
+}
 
 CPxDoc& FieldView::doc() { return m_show.doc(); }
 
@@ -83,6 +94,7 @@ void FieldView::UpdateScrollBars() {
 FieldViewDrawOptions FieldView::DrawOptions() const {
   FieldViewDrawOptions options;
   options.view.isSelected = [this](const CFormation* record) { return IsSelected(record); };
+  options.view.rotateTool = m_tools.CurrentTool() == TOOL_ROTATE;
   options.view.playing = m_show.doc().m_bPlaying;
   options.songAtStep = [](const CPxDoc& doc, int step) { return SongForStep(doc, step).fileName; };
   return options;
@@ -97,6 +109,7 @@ void FieldView::paintEvent(QPaintEvent* event) {
     QPainter painter(&m_buffer);
     painter.translate(-exposed.topLeft());
     DrawChart(painter, Mapping(), QRectF(exposed), false, doc(), m_state, DrawOptions(), &m_canvasCache);
+    DrawRubberBand(painter, exposed);
   }
   QPainter screen(viewport());
   screen.drawImage(exposed.topLeft(), m_buffer, QRect(QPoint(0, 0), exposed.size()));
@@ -133,7 +146,7 @@ void FieldView::ZoomNormal() {
 
 void FieldView::Toggle3D() {
   m_state.Toggle3D(doc());
-  m_selectedPeople.clear();
+  doc().m_selection.people.clear();
   doc().ParkPeopleWithoutPlace(m_state.Parking());
   viewport()->update();
   emit viewChanged();
@@ -151,34 +164,87 @@ void FieldView::Increase3DDepth() { Changed3DSetting(FieldViewState::Increase3DD
 void FieldView::Decrease3DDepth() { Changed3DSetting(FieldViewState::Decrease3DDepth(doc())); }
 
 bool FieldView::IsSelected(const CFormation* record) const {
-  const auto& formations = m_show.doc().m_selection.formations;
-  return std::find(formations.begin(), formations.end(), record) != formations.end() ||
-         std::find(m_selectedPeople.begin(), m_selectedPeople.end(), record) != m_selectedPeople.end();
+  const Selection& selection = m_show.doc().m_selection;
+  const auto& people = selection.people;
+  return selection.Has(record) || std::find(people.begin(), people.end(), record) != people.end();
 }
 
-void FieldView::ClearSelection() {
-  doc().m_selection.formations.clear();
-  m_selectedPeople.clear();
+void FieldView::ClearSelectedPeople() { doc().m_selection.people.clear(); }
+
+CPoint FieldView::FieldPoint(QPointF viewportPoint) const {
+  return Mapping().ToField(viewportPoint + QPointF(0.5, 0.5));
 }
 
-void FieldView::SelectAt(QPoint viewportPoint, bool add) {
-  // Picking through the perspective is the pointer tools' business; the flat field only.
-  if (m_state.m_b3D) return;
-  const CPoint point = Mapping().ToField(QPointF(viewportPoint) + QPointF(0.5, 0.5));
-  if (!add) ClearSelection();
-  if (CPerson* person = PersonAt(doc(), point)) {
-    if (std::find(m_selectedPeople.begin(), m_selectedPeople.end(), person) == m_selectedPeople.end())
-      m_selectedPeople.push_back(person);
-  } else if (CFormation* formation = FormationAt(doc(), point)) {
-    auto& formations = doc().m_selection.formations;
-    if (std::find(formations.begin(), formations.end(), formation) == formations.end()) formations.push_back(formation);
-  }
-  doc().UpdateAllViews();
+bool FieldView::ToolEvent(const QMouseEvent& event, CPoint& point, Keys& keys) const {
+  // The tools edit the flat field; the perspective is for looking only.
+  if (m_state.m_b3D) return false;
+  point = FieldPoint(event.position());
+  keys.shift = event.modifiers() & Qt::ShiftModifier;
+  keys.ctrl = event.modifiers() & Qt::ControlModifier;
+  keys.button = event.buttons() & Qt::LeftButton;
+  return true;
 }
 
 void FieldView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
-  SelectAt(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
+  CPoint point;
+  Keys keys;
+  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
+    return QAbstractScrollArea::mousePressEvent(event);
+  setFocus();
+  m_tools.ButtonDown(point, keys);
+}
+
+void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
+  CPoint point;
+  Keys keys;
+  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
+    return QAbstractScrollArea::mouseDoubleClickEvent(event);
+  m_tools.DoubleClick(point, keys);
+}
+
+void FieldView::mouseReleaseEvent(QMouseEvent* event) {
+  CPoint point;
+  Keys keys;
+  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
+    return QAbstractScrollArea::mouseReleaseEvent(event);
+  m_tools.ButtonUp(point, keys);
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* event) {
+  CPoint point;
+  Keys keys;
+  if (!ToolEvent(*event, point, keys)) return QAbstractScrollArea::mouseMoveEvent(event);
+  m_tools.Move(point, keys);
+  m_ui.SetStatusText(m_tools.StatusLine(point));
+}
+
+bool FieldView::SelectTool(const std::string& plainText) {
+  const bool selected = m_tools.SelectTool(plainText);
+  viewport()->update();
+  return selected;
+}
+
+void FieldView::SetToolCursor(ToolCursor cursor) {
+  if (cursor == m_cursor) return;
+  m_cursor = cursor;
+  viewport()->setCursor(ToolCursorImage(cursor));
+}
+
+void FieldView::ShowRubberBand(const std::optional<CRect>& band) {
+  m_band = band;
+  viewport()->update();
+}
+
+void FieldView::DrawRubberBand(QPainter& painter, const QRect& exposed) const {
+  if (!m_band) return;
+  const QRectF band = Mapping().ToDevice(*m_band);
+  if (!band.intersects(QRectF(exposed).adjusted(-1, -1, 1, 1))) return;
+  // The focus rectangle: a dotted line that shows on any background.
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::white, 1));
+  painter.drawRect(band);
+  painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  painter.drawRect(band);
 }
 
 void FieldView::keyPressEvent(QKeyEvent* event) {
@@ -195,7 +261,8 @@ void FieldView::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void FieldView::OnObjectRemoved(const CFormation* object) { std::erase(m_selectedPeople, object); }
+// The show drops removed records from its selection; the view keeps none of its own.
+void FieldView::OnObjectRemoved(const CFormation*) {}
 
 void FieldView::OnUpdate() {
   // The show parks people for the flat field; the perspective parks them in rows of its own.
@@ -208,7 +275,7 @@ void FieldView::SetWaitCursor(bool busy) {
   if (busy)
     viewport()->setCursor(Qt::WaitCursor);
   else
-    viewport()->unsetCursor();
+    viewport()->setCursor(ToolCursorImage(m_cursor));
 }
 
 void FieldView::RefreshPositions() {

@@ -1,17 +1,19 @@
 #pragma once
 // The field view: one show's field at its current step, drawn by core through a QPainter
-// canvas with the isotropic mapping, with zoom, the perspective mode, selection by a click,
-// and the timer that plays the show while the view is the active one.
+// canvas with the isotropic mapping, with zoom, the perspective mode, the pointer tools that
+// edit the show with the mouse, and the timer that plays the show while the view is the
+// active one.
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "core/animation/animation_clock.h"
 #include "core/animation/animation_host.h"
 #include "core/animation/song_player.h"
 #include "core/draw/field_view_draw.h"
-#include "core/formation/formation_view.h"
+#include "core/tools/pointer_tools.h"
 #include "qtdraw/canvas_cache.h"
 #include "qtdraw/field_mapping.h"
 
@@ -21,7 +23,7 @@ class ShowDocument;
 
 class FieldView : public QAbstractScrollArea,
                   public DocViewObserver,
-                  public FormationView,
+                  public ToolView,
                   public AnimationHost {
   Q_OBJECT
  public:
@@ -60,13 +62,16 @@ class FieldView : public QAbstractScrollArea,
   void Increase3DDepth();
   void Decrease3DDepth();
 
-  // Selection: formations live in the document's list, people in the view.
-  const std::vector<CPerson*>& SelectedPeople() const { return m_selectedPeople; }
+  // The show's selection of formations and people, drawn selected.
   bool IsSelected(const CFormation* record) const;
-  // A click at a viewport point: the person there, else the formation there, becomes the
-  // selection (or joins it with `add`); a click on nothing empties it unless `add`.
-  void SelectAt(QPoint viewportPoint, bool add);
-  void ClearSelection();
+  // The pointer tools this view feeds with its mouse events.
+  PointerTools& tools() { return m_tools; }
+  // The tool choice every field view of the program shares.
+  static ToolChoice& SharedToolChoice();
+  // The field point under a viewport point.
+  CPoint FieldPoint(QPointF viewportPoint) const;
+  // The rubber band being dragged, in field units.
+  const std::optional<CRect>& RubberBandShown() const { return m_band; }
 
   // The drawing options of the current state (selection, handles, labels).
   FieldViewDrawOptions DrawOptions() const;
@@ -77,28 +82,47 @@ class FieldView : public QAbstractScrollArea,
   // FormationView
   void InvalidateFormation(const CFormation&) override { viewport()->update(); }
   void SetWaitCursor(bool busy) override;
+  // CommandView
+  bool Is3D() const override { return m_state.m_b3D; }
+  CRect FieldRect() const override { return m_state.m_rcField; }
+  int& PasteCount() override { return m_pasteCount; }
+  bool SelectTool(const std::string& plainText) override;
+  bool IsCurrentTool(const std::string& plainText) const override { return m_tools.IsCurrent(plainText); }
+  // ToolView
+  double PixelsPerFieldUnit() const override { return Mapping().scale; }
+  void SetToolCursor(ToolCursor cursor) override;
+  void ShowRubberBand(const std::optional<CRect>& band) override;
+  void EditProperties() override { emit editPropertiesRequested(); }
   // Positions at the current step again, the people without one parked for this view.
   void RefreshPositions();
   // AnimationHost
   void ArmTimer(int periodMs) override { m_timer.start(periodMs); }
   void KillTimer() override { m_timer.stop(); }
-  void ClearSelectedPeople() override { m_selectedPeople.clear(); }
+  void ClearSelectedPeople() override;
 
  signals:
   // The current step, the zoom or the perspective changed.
   void viewChanged();
+  // A double click asks for the properties of the one selected formation.
+  void editPropertiesRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void UpdateScrollBars();
   void Zoom(bool (FieldViewState::*change)());
   void Changed3DSetting(bool changed);
+  // The mouse event's field point and keys; false in 3D, where the tools do not work.
+  bool ToolEvent(const QMouseEvent& event, CPoint& point, Keys& keys) const;
+  void DrawRubberBand(QPainter& painter, const QRect& exposed) const;
 
   ShowDocument& m_show;
   Ui& m_ui;
@@ -106,10 +130,13 @@ class FieldView : public QAbstractScrollArea,
   QSize m_resolution;
   QImage m_buffer;  // the drawing is made here and copied to the screen in one go
   CanvasCache m_canvasCache;  // fonts, shaped labels and the paths layer, kept between frames
-  std::vector<CPerson*> m_selectedPeople;
+  int m_pasteCount = 0;
+  std::optional<CRect> m_band;
+  ToolCursor m_cursor = ToolCursor::Arrow;
   SilentSongPlayer m_player;  // songs stay silent until the program has MIDI output
   QTimer m_timer;
   AnimationClock m_clock;
+  PointerTools m_tools;
 };
 
 }  // namespace px

@@ -13,6 +13,7 @@ set(LEVEL_commands 6)
 set(LEVEL_maneuver 6)
 set(LEVEL_draw 6)
 set(LEVEL_animation 7)
+set(LEVEL_tools 7)
 
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}/core ${SOURCE_DIR}/core/*.h ${SOURCE_DIR}/core/*.cpp)
 set(faults "")

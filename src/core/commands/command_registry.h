@@ -21,6 +21,17 @@ class CommandView : public FormationView {
   virtual ParkingLayout Parking() const { return Is3D() ? ParkingLayout::Perspective : ParkingLayout::Normal; }
   // How many times the clipboard was pasted since the last Copy or Cut in this view.
   virtual int& PasteCount() = 0;
+  // The pointer tool commands ("Rectangle", "Rotate Pointer"): makes the command's tool
+  // current, false when the view has no tools or the tool refuses; and whether the command's
+  // tool is the current one.
+  virtual bool SelectTool(const std::string& plainText) {
+    (void)plainText;
+    return false;
+  }
+  virtual bool IsCurrentTool(const std::string& plainText) const {
+    (void)plainText;
+    return false;
+  }
 };
 
 struct CommandContext {

@@ -2,10 +2,12 @@
 
 #include "core/commands/command_registry.h"
 #include "core/commands/formation_commands.h"
+#include "core/commands/tool_commands.h"
 
 namespace px {
 
 void RegisterAllCommands(CommandRegistry& registry) {
+  RegisterToolCommands(registry);
   RegisterFormationCommands(registry);
 }
 

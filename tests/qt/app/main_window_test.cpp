@@ -161,17 +161,19 @@ TEST_F(MainWindowTest, ToolbarsHoldOnlyTheCommandsTheProgramHas) {
   EXPECT_FALSE(window->mainToolBar()->actions().contains(Command("&New")));
   EXPECT_TRUE(window->mainToolBar()->actions().contains(Command("Zoom &In")));
 
-  // Optional toolbars exist only while shown; one without any command is not offered.
-  EXPECT_EQ(Command("Drawing Toolbar"), nullptr);
-  QAction* zoomBar = Command("Zoom / 3D Toolbar");
-  ASSERT_NE(zoomBar, nullptr);
-  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
-  zoomBar->trigger();
-  ASSERT_NE(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
-  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar"))->actions().size(), 3);
-  EXPECT_TRUE(zoomBar->isChecked());
-  zoomBar->trigger();
-  EXPECT_EQ(window->OptionalToolBar(QStringLiteral("Zoom / 3D Toolbar")), nullptr);
+  // Optional toolbars exist only while shown.
+  for (const auto& [name, buttons] : {std::pair{"Drawing Toolbar", 8}, {"Pointer Toolbar", 4}, {"Zoom / 3D Toolbar", 3}}) {
+    SCOPED_TRACE(name);
+    QAction* toggle = Command(name);
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_EQ(window->OptionalToolBar(QString::fromLatin1(name)), nullptr);
+    toggle->trigger();
+    ASSERT_NE(window->OptionalToolBar(QString::fromLatin1(name)), nullptr);
+    EXPECT_EQ(window->OptionalToolBar(QString::fromLatin1(name))->actions().size(), buttons);
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_EQ(window->OptionalToolBar(QString::fromLatin1(name)), nullptr);
+  }
 }
 
 TEST_F(MainWindowTest, StatusBarComesAndGoes) {

@@ -111,11 +111,12 @@ TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) 
   const QRgb selected = qRgb(0, 255, 0);  // the default m_crSelectedFormation
   EXPECT_TRUE(NearX(Shot(), 400, 250, qRgb(0, 0, 0)));
 
-  view->SelectAt(QPoint(400, 300), false);
+  view->SelectTool("Formation Select Pointer");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(400, 300));
   ASSERT_EQ(doc().m_selection.formations.size(), 1u);
   EXPECT_TRUE(NearX(Shot(), 400, 250, selected));
 
-  view->SelectAt(QPoint(1000, 600), false);  // empty field: the selection goes
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(1000, 600));  // empty field: the selection goes
   EXPECT_TRUE(doc().m_selection.formations.empty());
   const QImage after = Shot();
   EXPECT_TRUE(NearX(after, 400, 250, qRgb(0, 0, 0)));
@@ -123,16 +124,17 @@ TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) 
   EXPECT_EQ(doc().m_formations.front()->m_logpen.lopnColor, RGB(0, 0, 0));
 }
 
-TEST_F(FieldPixels, ClickOnAParkedPersonSelectsIt) {
+TEST_F(FieldPixels, PeoplePointerClickOnAParkedPersonSelectsIt) {
   auto person = std::make_unique<CPerson>();
   person->m_nNumber = 1;
   doc().AddPerson(std::move(person));
   doc().ParkPeopleWithoutPlace();
   // Parked at (72, 216), marker +-24: pixels (9.6 .. 24, 38.4 .. 48).
-  view->SelectAt(QPoint(14, 43), false);
-  ASSERT_EQ(view->SelectedPeople().size(), 1u);
-  view->SelectAt(QPoint(60, 43), false);
-  EXPECT_TRUE(view->SelectedPeople().empty());
+  view->SelectTool("People Select Pointer");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(14, 43));
+  ASSERT_EQ(doc().m_selection.people.size(), 1u);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(60, 43));
+  EXPECT_TRUE(doc().m_selection.people.empty());
 }
 
 TEST_F(FieldPixels, PeopleShownAsPicturesUseTheChosenFileOrTheGroupsOwn) {

@@ -1,0 +1,106 @@
+// The real field view driven by mouse events: drawing, dragging, rubber-band selection,
+// rotating and the lasso, checked in the show they edit.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cmath>
+
+#include "app/show_document.h"
+#include "core/support/scripted_ui.h"
+#include "view/field_view.h"
+
+namespace px {
+namespace {
+
+class PointerToolsView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view = std::make_unique<FieldView>(*show, ui);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // One pixel is five field units: field (x, y) is pixel (x / 5, y / 5).
+    view->SetDeviceResolution(QSize(1728, 864));
+    view->resize(1728, 1000);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  }
+  CPxDoc& doc() { return show->doc(); }
+  static QPoint Px(int x, int y) { return QPoint(x / 5, y / 5); }
+  QWidget* Surface() { return view->viewport(); }
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers keys = {}) {
+    QTest::mousePress(Surface(), Qt::LeftButton, keys, from);
+    for (int i = 1; i <= 8; ++i) QTest::mouseMove(Surface(), from + (to - from) * i / 8);
+    QTest::mouseRelease(Surface(), Qt::LeftButton, keys, to);
+  }
+
+  std::unique_ptr<ShowDocument> show = ShowDocument::New();
+  test::ScriptedUi ui;
+  std::unique_ptr<FieldView> view;
+};
+
+TEST_F(PointerToolsView, DrawDragBandSelectAndRotate) {
+  ASSERT_TRUE(view->SelectTool("Rectangle"));
+  Drag(Px(1000, 500), Px(1500, 1000));
+  ASSERT_EQ(doc().m_formations.size(), 1u);
+  CFormation* drawn = doc().m_formations.front().get();
+  EXPECT_EQ(drawn->m_nShape, SHAPE_RECTANGLE);
+  // A pixel stands for the field point at its centre: 2.5 units in, truncated.
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1002, 502, 1502, 1002}));
+
+  // Dragged by its top edge, 200 right and 100 down.
+  ASSERT_TRUE(view->SelectTool("Formation Select Pointer"));
+  Drag(Px(1100, 500), Px(1300, 600));
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1202, 602, 1702, 1102}));
+
+  // A band from empty field over both formations selects the two.
+  auto other = std::make_unique<CDrawRect>(CRect{3000, 600, 3500, 1100});
+  CFormation* second = doc().AddFormation(std::move(other));
+  second->RecalcOutline();
+  QTest::mousePress(Surface(), Qt::LeftButton, {}, Px(1000, 300));
+  QTest::mouseMove(Surface(), Px(4000, 1300));
+  EXPECT_TRUE(view->RubberBandShown().has_value());
+  QTest::mouseRelease(Surface(), Qt::LeftButton, {}, Px(4000, 1300));
+  EXPECT_FALSE(view->RubberBandShown().has_value());
+  EXPECT_EQ(doc().m_selection.formations, (std::vector<CFormation*>{drawn, second}));
+
+  // A quarter turn about the middle, grabbed on the bottom edge.
+  doc().m_selection.formations = {drawn};
+  ASSERT_TRUE(view->SelectTool("Rotate Pointer"));
+  Drag(Px(1600, 1100), Px(1200, 1000));
+  EXPECT_NEAR(drawn->m_dRotation, PI / 2, 0.03);
+}
+
+TEST_F(PointerToolsView, ShiftLassoAddsPeople) {
+  auto line = std::make_unique<CDrawRect>(CRect{2000, 2000, 3000, 2000});
+  line->m_nShape = SHAPE_LINE;
+  CFormation* formation = doc().AddFormation(std::move(line));
+  formation->RecalcOutline();
+  std::vector<CPerson*> people;
+  for (int id = 1; id <= 3; ++id) {
+    auto person = std::make_unique<CPerson>();
+    person->m_nNumber = id;
+    people.push_back(doc().AddPerson(std::move(person)));
+    people.back()->AssignToFormation(nullptr, formation);
+  }
+  view->RefreshPositions();
+  const auto lasso = [&](CPerson* around, Qt::KeyboardModifiers keys) {
+    const CPoint at = around->m_ptPosition;
+    const QPoint corners[] = {Px(at.x - 60, at.y - 60), Px(at.x + 60, at.y - 60), Px(at.x + 60, at.y + 60),
+                              Px(at.x - 60, at.y + 60)};
+    ASSERT_TRUE(view->SelectTool("Lasso Pointer"));
+    for (const QPoint& corner : corners) {
+      QTest::mouseMove(Surface(), corner);
+      QTest::mouseClick(Surface(), Qt::LeftButton, keys, corner);
+    }
+    QTest::mouseDClick(Surface(), Qt::LeftButton, keys, corners[3]);
+  };
+  lasso(people[0], {});
+  EXPECT_EQ(doc().m_selection.people, std::vector<CPerson*>{people[0]});
+  lasso(people[2], Qt::ShiftModifier);
+  EXPECT_EQ(doc().m_selection.people, (std::vector<CPerson*>{people[0], people[2]}));
+  EXPECT_EQ(doc().m_formations.size(), 1u);  // the lassos are gone
+}
+
+}  // namespace
+}  // namespace px
