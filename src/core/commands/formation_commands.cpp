@@ -54,14 +54,10 @@ void RunThinOrDouble(CommandContext& ctx, bool thin) {
   }
   ctx.ui.SetStatusText(thin ? "Thinning points..." : "Doubling points...");
   ctx.doc.SaveUndoSnapshot();
+  bool changed = false;
   for (CFormation* f : selected)
-    if (auto* poly = dynamic_cast<CDrawPoly*>(f)) {
-      if (thin)
-        poly->ThinPoints(&ctx.view);
-      else
-        poly->DoublePoints(&ctx.view);
-    }
-  Finish(ctx);
+    if (auto* poly = dynamic_cast<CDrawPoly*>(f)) changed |= thin ? poly->ThinPoints(&ctx.view) : poly->DoublePoints(&ctx.view);
+  if (changed) Finish(ctx);
   ctx.ui.SetStatusText("");
 }
 
