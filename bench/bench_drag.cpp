@@ -6,13 +6,13 @@
 //   build/bench/bench_drag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
 
 #include "core/tools/pointer_tools.h"
 #include "qtdraw/chart.h"
+#include "qt_bench_main.h"
 #include "synthetic_show.h"
 
 namespace px {
@@ -102,11 +102,4 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace px
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPaintingBenchmarks(argc, argv); }

@@ -7,12 +7,12 @@
 //   build/bench/bench_frame --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
 
 #include "qtdraw/chart.h"
+#include "qt_bench_main.h"
 #include "synthetic_show.h"
 
 namespace px {
@@ -82,11 +82,4 @@ BENCHMARK(BM_Frame)
 }  // namespace
 }  // namespace px
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPaintingBenchmarks(argc, argv); }

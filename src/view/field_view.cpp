@@ -175,47 +175,35 @@ CPoint FieldView::FieldPoint(QPointF viewportPoint) const {
   return Mapping().ToField(viewportPoint + QPointF(0.5, 0.5));
 }
 
-bool FieldView::ToolEvent(const QMouseEvent& event, CPoint& point, Keys& keys) const {
-  // The tools edit the flat field; the perspective is for looking only.
-  if (m_state.m_b3D) return false;
-  point = FieldPoint(event.position());
+bool FieldView::FeedTool(const QMouseEvent& event, void (PointerTools::*operation)(CPoint, Keys)) {
+  // The tools edit the flat field with the left button; the perspective is for looking only.
+  const bool buttonEvent = event.type() != QEvent::MouseMove;
+  if (m_state.m_b3D || (buttonEvent && event.button() != Qt::LeftButton)) return false;
+  const CPoint point = FieldPoint(event.position());
+  Keys keys;
   keys.shift = event.modifiers() & Qt::ShiftModifier;
   keys.ctrl = event.modifiers() & Qt::ControlModifier;
   keys.button = event.buttons() & Qt::LeftButton;
+  (m_tools.*operation)(point, keys);
+  if (!buttonEvent) m_ui.SetStatusText(m_tools.StatusLine(point));
   return true;
 }
 
 void FieldView::mousePressEvent(QMouseEvent* event) {
-  CPoint point;
-  Keys keys;
-  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
-    return QAbstractScrollArea::mousePressEvent(event);
   setFocus();
-  m_tools.ButtonDown(point, keys);
+  if (!FeedTool(*event, &PointerTools::ButtonDown)) QAbstractScrollArea::mousePressEvent(event);
 }
 
 void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
-  CPoint point;
-  Keys keys;
-  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
-    return QAbstractScrollArea::mouseDoubleClickEvent(event);
-  m_tools.DoubleClick(point, keys);
+  if (!FeedTool(*event, &PointerTools::DoubleClick)) QAbstractScrollArea::mouseDoubleClickEvent(event);
 }
 
 void FieldView::mouseReleaseEvent(QMouseEvent* event) {
-  CPoint point;
-  Keys keys;
-  if (event->button() != Qt::LeftButton || !ToolEvent(*event, point, keys))
-    return QAbstractScrollArea::mouseReleaseEvent(event);
-  m_tools.ButtonUp(point, keys);
+  if (!FeedTool(*event, &PointerTools::ButtonUp)) QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
-  CPoint point;
-  Keys keys;
-  if (!ToolEvent(*event, point, keys)) return QAbstractScrollArea::mouseMoveEvent(event);
-  m_tools.Move(point, keys);
-  m_ui.SetStatusText(m_tools.StatusLine(point));
+  if (!FeedTool(*event, &PointerTools::Move)) QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 bool FieldView::SelectTool(const std::string& plainText) {

@@ -120,8 +120,8 @@ class FieldView : public QAbstractScrollArea,
   void UpdateScrollBars();
   void Zoom(bool (FieldViewState::*change)());
   void Changed3DSetting(bool changed);
-  // The mouse event's field point and keys; false in 3D, where the tools do not work.
-  bool ToolEvent(const QMouseEvent& event, CPoint& point, Keys& keys) const;
+  // Hands a mouse event to the tools at its field point; false when they do not take it.
+  bool FeedTool(const QMouseEvent& event, void (PointerTools::*operation)(CPoint, Keys));
   void DrawRubberBand(QPainter& painter, const QRect& exposed) const;
 
   ShowDocument& m_show;

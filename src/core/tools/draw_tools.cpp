@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/tools/pointer_tools.h"
+#include "core/tools/vertex_list.h"
 
 namespace px {
 namespace {
@@ -120,17 +121,22 @@ void PointerTools::PolygonDown(CPoint point, Keys keys) {
     // The moving vertex lands where the button went down, even without a move before.
     m_polygon->MoveHandleTo(m_dragHandle, at, &m_view);
   }
+  AddMovingVertex(at);
+  m_mode = DragMode::Resize;
+  m_dragFormation = m_polygon;
+  m_ui.UpdateAllViews();
+}
+
+void PointerTools::AddMovingVertex(CPoint at) {
+  // One unit to the right, so a double click right after it knows it for the moving one.
   auto* poly = static_cast<CDrawPoly*>(m_polygon);
-  std::vector<CPoint> points(poly->m_pPoints.begin(), poly->m_pPoints.begin() + poly->m_nPoints);
+  std::vector<CPoint> points = UsedVertices(*poly);
   points.push_back(CPoint{at.x + 1, at.y});
   poly->SetPoints(points);
   poly->RecalcBounds(&m_view);
   poly->RecalcOutline();
   m_lastVertex = at;
-  m_mode = DragMode::Resize;
-  m_dragFormation = m_polygon;
   m_dragHandle = poly->GetHandleCount();
-  m_ui.UpdateAllViews();
 }
 
 void PointerTools::PolygonMove(CPoint point, Keys keys) {
@@ -140,13 +146,7 @@ void PointerTools::PolygonMove(CPoint point, Keys keys) {
   m_polygon->MoveHandleTo(m_dragHandle, at, &m_view);
   if (keys.button && Manhattan(at, m_lastVertex) > kFreehandSpacing) {
     // Freehand: the moving vertex stays here and a new one follows the pointer.
-    auto* poly = static_cast<CDrawPoly*>(m_polygon);
-    std::vector<CPoint> points(poly->m_pPoints.begin(), poly->m_pPoints.begin() + poly->m_nPoints);
-    points.push_back(CPoint{at.x + 1, at.y});
-    poly->SetPoints(points);
-    poly->RecalcOutline();
-    m_lastVertex = at;
-    m_dragHandle = poly->GetHandleCount();
+    AddMovingVertex(at);
   }
   m_ui.UpdateAllViews();
 }
@@ -155,7 +155,7 @@ void PointerTools::FinishPolygon(CPoint point, Keys keys) {
   auto* poly = static_cast<CDrawPoly*>(m_polygon);
   m_polygon = nullptr;
   EndDrag();
-  std::vector<CPoint> points(poly->m_pPoints.begin(), poly->m_pPoints.begin() + poly->m_nPoints);
+  std::vector<CPoint> points = UsedVertices(*poly);
   if (points.size() > 2) {
     // The vertex that the last click added to follow the pointer is not part of the drawing.
     const CPoint last = points.back(), before = points[points.size() - 2];

@@ -103,7 +103,6 @@ bool PointerTools::IsCurrent(const std::string& commandPlainText) const {
 void PointerTools::ButtonDown(CPoint point, Keys keys) {
   m_down = m_last = point;
   m_downKeys = keys;
-  m_moved = false;
   const int tool = m_choice->current;
   if (tool == TOOL_PEOPLE_SELECT)
     PeopleDown(point, keys);
@@ -121,7 +120,6 @@ void PointerTools::ButtonDown(CPoint point, Keys keys) {
 
 void PointerTools::Move(CPoint point, Keys keys) {
   const int tool = m_choice->current;
-  if (keys.button && point != m_down) m_moved = true;
   if (tool == TOOL_PEOPLE_SELECT || tool == TOOL_ORDER) {
     // Selected people stay where they are: only the rubber band follows the pointer.
     if (keys.button && m_mode == DragMode::RubberBand) m_view.ShowRubberBand(RubberBand(point));

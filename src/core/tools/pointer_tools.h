@@ -107,12 +107,16 @@ class PointerTools : private DocViewObserver {
   void RectangleUp(CPoint point, Keys keys);
   void PolygonDown(CPoint point, Keys keys);
   void PolygonMove(CPoint point, Keys keys);
+  // Adds the vertex that follows the pointer, after one fixed at `at`.
+  void AddMovingVertex(CPoint at);
   void PeopleDown(CPoint point, Keys keys);
   void PeopleUp(CPoint point, Keys keys);
   void OrderDown(CPoint point, Keys keys);
   void OrderUp(CPoint point, Keys keys);
   // The order pointer works when every selected person stands on one formation now.
   bool SelectedPeopleShareFormation() const;
+  // Takes the undo snapshot and starts a drag of the formation (by a handle for Resize).
+  void StartDrag(DragMode mode, CFormation* formation, int handle = 0);
   // A click of the select pointer: its button-down and button-up at one point.
   void SelectClick(CPoint point, Keys keys);
   // Resizing by the dragged handle, and what ends a resize (an arc kept open, polygon bounds).
@@ -142,7 +146,6 @@ class PointerTools : private DocViewObserver {
   DragMode m_mode = DragMode::None;
   CFormation* m_dragFormation = nullptr;
   int m_dragHandle = 0;
-  bool m_moved = false;
 
   // The polygon tools: the polygon being drawn and its last fixed vertex.
   CFormation* m_polygon = nullptr;

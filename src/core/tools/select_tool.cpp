@@ -6,11 +6,14 @@
 
 #include "core/doc/hit_test.h"
 #include "core/tools/pointer_tools.h"
+#include "core/tools/vertex_list.h"
 
 namespace px {
 namespace {
 
 constexpr double kDegree = PI / 180.0;
+
+CRect Offset(CRect r, int dx, int dy) { return CRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 // The corners of a field rectangle taken into the formation's frame, as one rectangle.
 CRect IntoFrame(const CFormation& formation, const CRect& band) {
@@ -83,7 +86,10 @@ int VertexInsertIndex(const CFormation& poly, CPoint own) {
   return std::clamp(stretch + 1, 1, poly.m_nPoints);
 }
 
-void AfterVertexChange(CFormation& poly) {
+// Gives the polygon a new vertex list and rebuilds what depends on it.
+void ReplaceVertices(CFormation& formation, const std::vector<CPoint>& points) {
+  auto& poly = static_cast<CDrawPoly&>(formation);
+  poly.SetPoints(points);
   poly.RecalcBounds();
   poly.RecalcOutline();
   poly.InvalidatePeople();
@@ -92,17 +98,19 @@ void AfterVertexChange(CFormation& poly) {
 
 }  // namespace
 
+void PointerTools::StartDrag(DragMode mode, CFormation* formation, int handle) {
+  m_doc.SaveUndoSnapshot();
+  m_mode = mode;
+  m_dragFormation = formation;
+  m_dragHandle = handle;
+}
+
 void PointerTools::SelectDown(CPoint point, Keys keys) {
   Selection& selection = m_doc.m_selection;
   if (const HandleHit hit = HandleAt(m_doc, point)) {
-    m_doc.SaveUndoSnapshot();
-    m_mode = DragMode::Resize;
-    m_dragFormation = hit.formation;
-    m_dragHandle = hit.handle;
+    StartDrag(DragMode::Resize, hit.formation, hit.handle);
   } else if (CFormation* formation = FormationAt(m_doc, point)) {
-    m_doc.SaveUndoSnapshot();
-    m_mode = DragMode::Move;
-    m_dragFormation = formation;
+    StartDrag(DragMode::Move, formation);
     if (!selection.Has(formation)) {
       if (!keys.shift) selection.formations.clear();
       selection.Add(formation);
@@ -131,14 +139,8 @@ void PointerTools::SelectMove(CPoint point, Keys keys, bool dragging) {
     case DragMode::Move: {
       const int dx = point.x - m_last.x, dy = point.y - m_last.y;
       if (dx == 0 && dy == 0) break;
-      for (CFormation* formation : m_doc.m_selection.formations) {
-        CRect moved = formation->m_rcBase;
-        moved.left += dx;
-        moved.right += dx;
-        moved.top += dy;
-        moved.bottom += dy;
-        formation->MoveTo(moved, &m_view, true);
-      }
+      for (CFormation* formation : m_doc.m_selection.formations)
+        formation->MoveTo(Offset(formation->m_rcBase, dx, dy), &m_view, true);
       Refresh();
       break;
     }
@@ -185,13 +187,7 @@ void PointerTools::SelectUp(CPoint point, Keys keys) {
         for (CFormation* formation : m_doc.m_selection.formations) {
           const CRect box = NormalizedRect(formation->m_rcBase);
           const CPoint corner = Snap(m_doc, CPoint{box.left, box.top});
-          CRect moved = formation->m_rcBase;
-          const int dx = corner.x - box.left, dy = corner.y - box.top;
-          moved.left += dx;
-          moved.right += dx;
-          moved.top += dy;
-          moved.bottom += dy;
-          formation->MoveTo(moved, &m_view, true);
+          formation->MoveTo(Offset(formation->m_rcBase, corner.x - box.left, corner.y - box.top), &m_view, true);
         }
       }
       for (CFormation* formation : m_doc.m_selection.formations) formation->RefreshPeople();
@@ -215,26 +211,22 @@ void PointerTools::SelectDoubleClick(CPoint point, Keys keys) {
   }
   // On a vertex of a selected polygon or curve: the vertex goes, while three or more are left.
   if (const HandleHit hit = HandleAt(m_doc, point); hit && hit.handle > 8 && IsVertexShape(hit.formation->m_nShape)) {
-    auto* poly = static_cast<CDrawPoly*>(hit.formation);
-    if (poly->m_nPoints > 2) {
+    std::vector<CPoint> points = UsedVertices(*hit.formation);
+    if (points.size() > 2) {
       m_doc.SaveUndoSnapshot();
-      std::vector<CPoint> points(poly->m_pPoints.begin(), poly->m_pPoints.begin() + poly->m_nPoints);
       points.erase(points.begin() + (hit.handle - 9));
-      poly->SetPoints(points);
-      AfterVertexChange(*poly);
+      ReplaceVertices(*hit.formation, points);
       Refresh();
     }
     return;
   }
   // On the outline of a polygon or curve: a new vertex there.
   if (CFormation* formation = FormationAt(m_doc, point); formation && IsVertexShape(formation->m_nShape)) {
-    auto* poly = static_cast<CDrawPoly*>(formation);
-    const CPoint own = poly->InverseTransform(point);
+    const CPoint own = formation->InverseTransform(point);
     m_doc.SaveUndoSnapshot();
-    std::vector<CPoint> points(poly->m_pPoints.begin(), poly->m_pPoints.begin() + poly->m_nPoints);
-    points.insert(points.begin() + VertexInsertIndex(*poly, own), own);
-    poly->SetPoints(points);
-    AfterVertexChange(*poly);
+    std::vector<CPoint> points = UsedVertices(*formation);
+    points.insert(points.begin() + VertexInsertIndex(*formation, own), own);
+    ReplaceVertices(*formation, points);
     Refresh();
     return;
   }
@@ -245,18 +237,11 @@ void PointerTools::TurnDown(CPoint point, Keys keys, DragMode turn) {
   Selection& selection = m_doc.m_selection;
   CFormation* under = FormationAt(m_doc, point);
   if (const HandleHit hit = HandleAt(m_doc, point)) {
-    m_doc.SaveUndoSnapshot();
-    m_mode = DragMode::Resize;
-    m_dragFormation = hit.formation;
-    m_dragHandle = hit.handle;
+    StartDrag(DragMode::Resize, hit.formation, hit.handle);
   } else if (CFormation* pivot = PivotAt(m_doc, point)) {
-    m_doc.SaveUndoSnapshot();
-    m_mode = DragMode::MovePivot;
-    m_dragFormation = pivot;
+    StartDrag(DragMode::MovePivot, pivot);
   } else if (under && selection.Has(under)) {
-    m_doc.SaveUndoSnapshot();
-    m_mode = turn;
-    m_dragFormation = under;
+    StartDrag(turn, under);
   } else if (under) {
     if (!keys.shift) selection.formations.clear();
     selection.Add(under);
@@ -313,28 +298,11 @@ void PointerTools::TurnMove(CPoint point, Keys keys) {
 }
 
 void PointerTools::TurnUp(CPoint point, Keys keys) {
-  (void)keys;
-  switch (m_mode) {
-    case DragMode::RubberBand:
-      m_view.ShowRubberBand(std::nullopt);
-      SelectFormationsInBand(point);
-      break;
-    case DragMode::MovePivot:
-      m_dragFormation->SetPivot(point.x, point.y, &m_view);
-      m_dragFormation->RefreshPeople();
-      break;
-    case DragMode::Resize:
-      FinishResize();
-      break;
-    case DragMode::Rotate:
-    case DragMode::Skew:
-      m_dragFormation->RefreshPeople();
-      break;
-    default:
-      break;
-  }
-  EndDrag();
-  Refresh();
+  if (m_mode == DragMode::MovePivot) m_dragFormation->SetPivot(point.x, point.y, &m_view);
+  if (m_mode == DragMode::MovePivot || m_mode == DragMode::Rotate || m_mode == DragMode::Skew)
+    m_dragFormation->RefreshPeople();
+  // The band and the end of a resize as the select pointer ends them.
+  SelectUp(point, keys);
 }
 
 }  // namespace px

@@ -15,6 +15,7 @@
 #include "core/support/scripted_ui.h"
 #include "qtdraw/chart.h"
 #include "view/field_view.h"
+#include "qt/view/field_view_fixture.h"
 
 namespace px {
 namespace {
@@ -31,38 +32,15 @@ int Count(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area
 }
 bool Dark(QRgb p) { return qGray(p) < 100; }
 
-class FieldPixels : public ::testing::Test {
+class FieldPixels : public test::FieldViewFixture {
  protected:
-  void SetUp() override {
-    view = std::make_unique<FieldView>(*show, ui);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // 1728 / 8640 = 0.2 and 864 / (8640 / 2) = 0.2: one pixel is five field units.
-    view->SetDeviceResolution(QSize(1728, 864));
-    view->resize(1728, 1000);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-  }
-  CPxDoc& doc() { return show->doc(); }
   QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-  CFormation* AddRectangle(CRect rect) {
-    auto formation = std::make_unique<CDrawRect>(rect);
-    formation->m_nShape = SHAPE_RECTANGLE;
-    CFormation* added = doc().AddFormation(std::move(formation));
-    added->RecalcOutline();
-    return added;
-  }
   // Whether a pixel of the colour lies within one pixel of (x, y) along the row.
   static bool NearX(const QImage& image, int x, int y, QRgb colour) {
     for (int dx = -1; dx <= 1; ++dx)
       if (image.pixel(x + dx, y) == colour) return true;
     return false;
   }
-
-  test::ScriptedUi ui;
-  std::unique_ptr<ShowDocument> show = ShowDocument::New();
-  std::unique_ptr<FieldView> view;
 };
 
 TEST_F(FieldPixels, FieldSitsInTheGreySurroundThroughTheIsotropicMapping) {

@@ -5,27 +5,13 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/show_document.h"
-#include "core/support/scripted_ui.h"
-#include "view/field_view.h"
+#include "qt/view/field_view_fixture.h"
 
 namespace px {
 namespace {
 
-class PointerToolsView : public ::testing::Test {
+class PointerToolsView : public test::FieldViewFixture {
  protected:
-  void SetUp() override {
-    view = std::make_unique<FieldView>(*show, ui);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // One pixel is five field units: field (x, y) is pixel (x / 5, y / 5).
-    view->SetDeviceResolution(QSize(1728, 864));
-    view->resize(1728, 1000);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-  }
-  CPxDoc& doc() { return show->doc(); }
   static QPoint Px(int x, int y) { return QPoint(x / 5, y / 5); }
   QWidget* Surface() { return view->viewport(); }
   void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers keys = {}) {
@@ -33,10 +19,6 @@ class PointerToolsView : public ::testing::Test {
     for (int i = 1; i <= 8; ++i) QTest::mouseMove(Surface(), from + (to - from) * i / 8);
     QTest::mouseRelease(Surface(), Qt::LeftButton, keys, to);
   }
-
-  std::unique_ptr<ShowDocument> show = ShowDocument::New();
-  test::ScriptedUi ui;
-  std::unique_ptr<FieldView> view;
 };
 
 TEST_F(PointerToolsView, DrawDragBandSelectAndRotate) {
@@ -54,9 +36,7 @@ TEST_F(PointerToolsView, DrawDragBandSelectAndRotate) {
   EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1202, 602, 1702, 1102}));
 
   // A band from empty field over both formations selects the two.
-  auto other = std::make_unique<CDrawRect>(CRect{3000, 600, 3500, 1100});
-  CFormation* second = doc().AddFormation(std::move(other));
-  second->RecalcOutline();
+  CFormation* second = AddRectangle(CRect{3000, 600, 3500, 1100});
   QTest::mousePress(Surface(), Qt::LeftButton, {}, Px(1000, 300));
   QTest::mouseMove(Surface(), Px(4000, 1300));
   EXPECT_TRUE(view->RubberBandShown().has_value());
@@ -72,10 +52,7 @@ TEST_F(PointerToolsView, DrawDragBandSelectAndRotate) {
 }
 
 TEST_F(PointerToolsView, ShiftLassoAddsPeople) {
-  auto line = std::make_unique<CDrawRect>(CRect{2000, 2000, 3000, 2000});
-  line->m_nShape = SHAPE_LINE;
-  CFormation* formation = doc().AddFormation(std::move(line));
-  formation->RecalcOutline();
+  CFormation* formation = AddRectangle(CRect{2000, 2000, 3000, 2000}, SHAPE_LINE);
   std::vector<CPerson*> people;
   for (int id = 1; id <= 3; ++id) {
     auto person = std::make_unique<CPerson>();
