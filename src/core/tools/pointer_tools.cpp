@@ -66,6 +66,14 @@ PointerTools::PointerTools(CPxDoc& doc, Ui& ui, ToolView& view, ToolChoice* choi
 
 PointerTools::~PointerTools() { m_doc.RemoveView(this); }
 
+void PointerTools::ForgetVanished() {
+  // Undo replaces every record of the show at once; a drag or a drawing cannot go on then.
+  const auto vanished = [this](const CFormation* f) { return f && m_doc.FormationIndex(f) < 0; };
+  if (vanished(m_dragFormation)) EndDrag();
+  if (vanished(m_polygon)) m_polygon = nullptr;
+  if (vanished(m_drawing)) m_drawing = nullptr;
+}
+
 void PointerTools::OnObjectRemoved(const CFormation* object) {
   if (m_dragFormation == object) EndDrag();
   if (m_polygon == object) m_polygon = nullptr;
@@ -101,6 +109,7 @@ bool PointerTools::IsCurrent(const std::string& commandPlainText) const {
 }
 
 void PointerTools::ButtonDown(CPoint point, Keys keys) {
+  ForgetVanished();
   m_down = m_last = point;
   m_downKeys = keys;
   const int tool = m_choice->current;
@@ -119,6 +128,7 @@ void PointerTools::ButtonDown(CPoint point, Keys keys) {
 }
 
 void PointerTools::Move(CPoint point, Keys keys) {
+  ForgetVanished();
   const int tool = m_choice->current;
   if (tool == TOOL_PEOPLE_SELECT || tool == TOOL_ORDER) {
     // Selected people stay where they are: only the rubber band follows the pointer.
@@ -138,6 +148,7 @@ void PointerTools::Move(CPoint point, Keys keys) {
 }
 
 void PointerTools::ButtonUp(CPoint point, Keys keys) {
+  ForgetVanished();
   const int tool = m_choice->current;
   if (tool == TOOL_PEOPLE_SELECT)
     PeopleUp(point, keys);
@@ -155,6 +166,7 @@ void PointerTools::ButtonUp(CPoint point, Keys keys) {
 }
 
 void PointerTools::DoubleClick(CPoint point, Keys keys) {
+  ForgetVanished();
   const int tool = m_choice->current;
   if (IsPolygonTool(tool) && m_polygon) {
     FinishPolygon(point, keys);

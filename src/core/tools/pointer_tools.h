@@ -95,6 +95,8 @@ class PointerTools : private DocViewObserver {
  private:
   // A record about to leave the show is forgotten.
   void OnObjectRemoved(const CFormation* object) override;
+  // Drops the records of a drag or drawing that are no longer in the show.
+  void ForgetVanished();
 
   void SelectDown(CPoint point, Keys keys);
   void SelectMove(CPoint point, Keys keys, bool dragging);

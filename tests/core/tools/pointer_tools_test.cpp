@@ -147,6 +147,19 @@ TEST_F(PointerToolsTest, ClickedPolygonsDropTheVertexTheDoubleClickAdded) {
   }
 }
 
+TEST_F(PointerToolsTest, DrawingsThatUndoTookAwayAreDropped) {
+  // Undo replaces the show's records without telling anyone: the polygon and the dragged
+  // rectangle in progress are gone, and the next events must not touch them.
+  Run("Polygon", {{'d', 1000, 1000}, {'u', 1000, 1000}});
+  doc.m_formations.clear();
+  Play({{'h', 1500, 1000}, {'d', 1500, 1000}, {'u', 1500, 1000}, {'c', 1500, 1000}});
+  EXPECT_EQ(tools.PolygonInProgress(), nullptr);
+  Run("Rectangle", {{'d', 1000, 1000}, {'m', 1500, 1500}});
+  doc.m_formations.clear();
+  Play({{'m', 1600, 1600}, {'u', 1600, 1600}});
+  EXPECT_EQ(tools.DraggedFormation(), nullptr);
+}
+
 TEST_F(PointerToolsTest, FreehandAddsAVertexAbout80UnitsApart) {
   ASSERT_TRUE(tools.SelectTool("Curve"));
   Drag(CPoint{1000, 1000}, CPoint{2600, 1000}, {}, 160);
@@ -206,6 +219,20 @@ TEST_F(PointerToolsTest, SelectPointerMovesCopiesAndSelectsByBand) {
   EXPECT_FALSE(view.band.has_value());
   ASSERT_EQ(doc.m_selection.formations.size(), 1u);
   EXPECT_EQ(doc.m_selection.formations.front()->m_rcBase, (CRect{3000, 1000, 3400, 1400}));
+}
+
+TEST_F(PointerToolsTest, SnappingPutsDrawingsAndMovedCornersOnTheGrid) {
+  doc.m_dSnapDistance = 90.0;
+  doc.m_bSnapOnSizeAndDraw = doc.m_bSnapOnMove = 1;
+  Run("Rectangle", {{'d', 1040, 1050}, {'m', 1420, 1330}, {'u', 1420, 1330}});
+  CFormation* drawn = Last();
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1080, 1080, 1440, 1350}));
+  // Moved by (33, 17): the top-left corner lands on the nearest grid point again.
+  ASSERT_TRUE(tools.SelectTool("Formation Select Pointer"));
+  Drag(CPoint{1200, 1080}, CPoint{1233, 1097});
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1080, 1080, 1440, 1350}));
+  Drag(CPoint{1200, 1080}, CPoint{1260, 1097});
+  EXPECT_EQ(NormalizedRect(drawn->m_rcBase), (CRect{1170, 1080, 1530, 1350}));
 }
 
 TEST_F(PointerToolsTest, RotatePointerTurnsAboutThePivotAndMovesIt) {

@@ -49,6 +49,9 @@ TEST_F(PointerToolsView, DrawDragBandSelectAndRotate) {
   ASSERT_TRUE(view->SelectTool("Rotate Pointer"));
   Drag(Px(1600, 1100), Px(1200, 1000));
   EXPECT_NEAR(drawn->m_dRotation, PI / 2, 0.03);
+  // The status bar follows the pointer.
+  QTest::mouseMove(Surface(), Px(100, 100));
+  EXPECT_EQ(ui.m_statusTexts.back(), "Step: 0      2 formations, 0 people  [102, 102]");
 }
 
 TEST_F(PointerToolsView, ShiftLassoAddsPeople) {
