@@ -1,30 +1,19 @@
 #pragma once
 // Runs registered menu commands on a show the way the menus do: a scripted Ui, dialogs filled
-// from scripts, and a 2D view of the standard field.
+// from scripts, and the command scripts' 2D view of the standard field.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/cli_view.h"
 #include "core/commands/command_registry.h"
 #include "core/doc/pxdoc.h"
 #include "core/support/scripted_ui.h"
 #include "core/ui/scripted_dialog_host.h"
 
 namespace px::test {
-
-class TestCommandView : public CommandView {
- public:
-  void InvalidateFormation(const CFormation&) override {}
-  void SetWaitCursor(bool) override {}
-  bool Is3D() const override { return false; }
-  CRect FieldRect() const override { return CRect{720, 360, 7920, 4140}; }
-  int& PasteCount() override { return m_pasteCount; }
-
- private:
-  int m_pasteCount = 0;
-};
 
 struct CommandHarness {
   // Runs the command by its plain menu text, each dialog it opens taking the next script.
@@ -40,7 +29,7 @@ struct CommandHarness {
   CPxDoc doc;
   ScriptedUi ui;
   ScriptedDialogHost dialogs{ui};
-  TestCommandView view;
+  CliView view{doc, ui};
 };
 
 }  // namespace px::test
