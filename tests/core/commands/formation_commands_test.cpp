@@ -169,19 +169,6 @@ TEST_F(FormationCommands, PropertiesAskOnceForSeveralAndApplyTheSameValuesToAll)
   for (const auto& f : doc.m_formations) EXPECT_EQ(f->m_strName, "Trio");
 }
 
-TEST_F(FormationCommands, AlignToEachOtherNeedsTwoFormations) {
-  Select({AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1400, 1200})});
-  for (const char* side : {"Left", "Right", "Top", "Bottom"})
-    RunCommand("Align Selected Formations...", {{{{std::string("To Each Other ") + side, "1"}}}});
-  const char* const text = "To use this command, first select two or more formations.";
-  const std::vector<std::pair<std::string, std::string>> expected{{text, "Align Formations Left"},
-                                                                  {text, "Not enough Formations Selected"},
-                                                                  {text, "Align Formations Top"},
-                                                                  {text, "Align Formations Bottom"}};
-  EXPECT_EQ(ui.Shown(), expected);
-  EXPECT_EQ(doc.m_selection.formations[0]->m_rcBase, (CRect{1000, 1000, 1400, 1200}));
-}
-
 TEST_F(FormationCommands, EachAlignChoiceMovesTheFormationsWhereItSays) {
   // The field is (720, 360) to (7920, 4140); its middle across is 4320, down 2250.
   struct Case {
@@ -242,20 +229,6 @@ TEST_F(FormationCommands, AlignPivotsAndStraightenLinesKeepTheDrawnShapes) {
     EXPECT_EQ(line->m_dSkew, 0.0);
     EXPECT_EQ(box->m_rcBase, boxBase);
   }
-}
-
-TEST_F(FormationCommands, RenumberFollowsTheShowsOrder) {
-  doc.SetCurrentStep(4);
-  CFormation* later = AddRectShape(doc, SHAPE_LINE, CRect{1000, 1000, 2000, 1000});
-  doc.SetCurrentStep(0);
-  CFormation* first = AddRectShape(doc, SHAPE_LINE, CRect{1000, 1000, 2000, 1000});
-  test::PutPeopleOn(doc, later, 1);
-  RunCommand("Renumber");
-  EXPECT_EQ(first->m_nNumber, 1);
-  EXPECT_EQ(later->m_nNumber, 2);
-  EXPECT_EQ(doc.m_people[0]->m_places[0]->m_nFormationID, 2);
-
-  EXPECT_NE(ShowCommands().Find("Formation/Renumber"), nullptr);
 }
 
 }  // namespace
