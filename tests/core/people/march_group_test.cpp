@@ -9,21 +9,6 @@ namespace {
 
 using test::ShowBuilder;
 
-TEST(MarchFollow, AShortPathKeepsThePersonOnItsFirstPoint) {
-  ShowBuilder show;
-  CPerson* p = show.Person(1);
-  show.Put(p, show.Formation(0), {1000, 1000});
-  CPlace* to = show.Put(p, show.Formation(4), {1005, 1000}, MARCH_FOLLOW);
-  EXPECT_EQ(p->GetPosition(3), (CPoint{1000, 1000}));  // length 5 <= total 4 + 1
-  EXPECT_EQ(p->GetPosition(4), (CPoint{1005, 1000}));
-  // One unit longer and the person walks: d = 1.5 and 4.5 of 6.
-  p->InvalidateAllPositions();
-  to->m_ptSpot = CPoint{1006, 1000};
-  p->GetPlaceAt(0)->m_ptSpot = CPoint{1000, 1000};
-  EXPECT_EQ(p->GetPosition(1), (CPoint{1001, 1000}));
-  EXPECT_EQ(p->GetPosition(3), (CPoint{1004, 1000}));
-}
-
 // Three people a, b, c on a line at step 0 and on a second formation at step `steps`.
 struct FollowShow {
   ShowBuilder show;
@@ -91,21 +76,6 @@ TEST(MarchFollow, ClosedFullFormationIsLedByTheLowestOldSlotOrTheFirstAnchor) {
   EXPECT_EQ(closed.Anchors(), "010");
 }
 
-TEST(MarchFollow, IdenticalShapesWalkAroundTheOldSpots) {
-  ShowBuilder show;
-  CPerson* people[4] = {show.Person(1), show.Person(2), show.Person(3), show.Person(4)};
-  const CRect square{1000, 1000, 1100, 1100};
-  CFormation* from = show.Formation(0, SHAPE_RECTANGLE, square);
-  CFormation* to = show.Formation(7, SHAPE_RECTANGLE, square);
-  const CPoint corners[4] = {{1000, 1000}, {1100, 1000}, {1100, 1100}, {1000, 1100}};
-  for (int i = 0; i < 4; ++i) show.Put(people[i], from, corners[i]);
-  for (int i = 0; i < 4; ++i) show.Put(people[(i + 1) % 4], to, corners[i], MARCH_FOLLOW);
-  // a goes from slot 0 to slot 3 the long way, past b's and c's old corners: 300 long.
-  // d = 300/7 = 42.86 at step 1, 171.43 at step 4.
-  EXPECT_EQ(people[0]->GetPosition(1), (CPoint{1042, 1000}));
-  EXPECT_EQ(people[0]->GetPosition(4), (CPoint{1100, 1071}));
-}
-
 TEST(MarchFollow, ThePathIsWorkedOutAgainAfterInvalidation) {
   FollowShow f(SHAPE_LINE, "abc", SHAPE_LINE, "abc", 10);
   f.show.doc.m_bSaveStepsToMemory = 0;
@@ -148,33 +118,10 @@ TEST(MarchFlex, CrossingMembersArePushedApart) {
   f.show.doc.SetCurrentStep(1);
   f.show.doc.RecalcPositions();
   EXPECT_TRUE(f.show.doc.m_bSaveStepsToMemory);
-
-  // With c in another mode, a and b alone: both ways are 282.8 long, the first one found (a)
-  // is the pivot, so b is pushed below a; c is left out.
-  FlexShow two({{1000, 1000}, {1200, 1000}, {1400, 1000}}, {{1200, 1200}, {1000, 1200}, {1400, 1200}}, 2);
-  two.people[2]->GetPlaceAt(2)->m_nMarchMode = MARCH_XY;
-  EXPECT_EQ(two.people[0]->GetPosition(1), (CPoint{1100, 1100}));
-  EXPECT_EQ(two.people[1]->GetPosition(1), (CPoint{1100, 1200}));
-  EXPECT_EQ(two.people[2]->GetPosition(1), (CPoint{1400, 1100}));  // its own X-Y march
 }
 
 const CPoint kStart[3] = {{900, 1000}, {1000, 1000}, {1300, 1000}};
 const CPoint kEnd[3] = {{900, 1200}, {1400, 1200}, {1200, 1200}};
-
-TEST(MarchFlex, ThePointsBeyondAPushedOneMoveWithIt) {
-  // Halfway: a (900,1100), b (1200,1100), c (1250,1100); b and c are 50 apart.
-  FlexShow closest(kStart, kEnd, 2);
-  // a has the shortest way (200) and is the pivot: c is pushed to b.x + 100.
-  EXPECT_EQ(closest.people[2]->GetPosition(1), (CPoint{1300, 1100}));
-  EXPECT_EQ(closest.people[1]->GetPosition(1), (CPoint{1200, 1100}));
-
-  FlexShow anchored(kStart, kEnd, 2);
-  anchored.people[2]->GetPlaceAt(2)->m_bAnchor = 1;
-  // c anchors: b goes to c.x - 100 = 1150 (-50) and a beyond it moves by the same -50.
-  EXPECT_EQ(anchored.people[0]->GetPosition(1), (CPoint{850, 1100}));
-  EXPECT_EQ(anchored.people[1]->GetPosition(1), (CPoint{1150, 1100}));
-  EXPECT_EQ(anchored.people[2]->GetPosition(1), (CPoint{1250, 1100}));
-}
 
 TEST(MarchFlex, TheGroupCreepsDuringTheWaitBefore) {
   FlexShow f(kStart, kEnd, 3);
