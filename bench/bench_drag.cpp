@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/tools/pointer_tools.h"
+#include "core/ui/quiet_ui.h"
 #include "qtdraw/chart.h"
 #include "qt_bench_main.h"
 #include "synthetic_show.h"
@@ -19,21 +20,6 @@ namespace px {
 namespace {
 
 constexpr int kPicture = 2000;
-
-class QuietUi : public Ui {
- public:
-  void MessageBox(const std::string&, const std::string&) override {}
-  bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-  void ShowText(const std::string&, const std::string&) override {}
-  void SetStatusText(const std::string&) override {}
-  void SetWaitCursor(bool) override {}
-  void Beep() override {}
-  void UpdateAllViews() override {}
-  void StopAnimation() override {}
-  void RedrawTimeLine() override {}
-  void SetStepBoxText(const std::string&) override {}
-};
 
 // The field view as the tools see it, on a 1920-pixel screen at zoom Normal.
 class BenchView : public ToolView {

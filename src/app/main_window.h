@@ -21,7 +21,6 @@
 
 namespace px {
 
-class FieldCommandView;
 class FieldView;
 class QtDialogHost;
 class ShowDocument;
@@ -124,8 +123,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<ShowDocument> show;
     std::unique_ptr<ShowUi> ui;
     QPointer<TimeLineWindow> timeLine;
-    // What the show's registered commands run with in this view.
-    std::unique_ptr<FieldCommandView> commandView;
+    // The windows of the dialogs the registered commands open in this view.
     std::unique_ptr<QtDialogHost> dialogs;
     ShowEntry();
     ShowEntry(ShowEntry&&) noexcept;

@@ -2,7 +2,7 @@
 // registry, their enabled and checked states, and running them on the active view.
 #include <QMenuBar>
 
-#include "app/field_command_view.h"
+#include "view/field_view.h"
 #include "app/main_window.h"
 #include "app/show_document.h"
 #include "app/show_ui.h"
@@ -39,7 +39,7 @@ MainWindow::ShowEntry::~ShowEntry() = default;
 
 CommandContext MainWindow::ContextOf(FieldView& view) {
   ShowEntry& open = m_shows.at(&view);
-  return CommandContext{view.doc(), *open.ui, *open.dialogs, *open.commandView};
+  return CommandContext{view.doc(), *open.ui, *open.dialogs, view};
 }
 
 // The menu of a path such as "Edit/Undo Options", created where missing: a new menu of the

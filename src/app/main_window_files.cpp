@@ -8,7 +8,6 @@
 
 #include "app/main_window.h"
 
-#include "app/field_command_view.h"
 #include "dialogs/qt_dialog_host.h"
 #include "app/show_document.h"
 #include "app/show_ui.h"
@@ -62,7 +61,6 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
   open.show = std::move(show);
   open.ui = std::make_unique<ShowUi>(m_ui, *this, *open.show);
   auto* view = new FieldView(*open.show, *open.ui);
-  open.commandView = std::make_unique<FieldCommandView>(*view);
   open.dialogs = std::make_unique<QtDialogHost>(open.show->doc(), *open.ui, this);
   QMdiSubWindow* sub = m_mdi->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -17,5 +17,6 @@ int PlayCommand(const Args& args);       // play FILE [--from S] [--ticks N]
 int SpotsCommand(const Args& args);      // spots FILE [--step N]
 int RenderCommand(const Args& args);     // render FILE --step N -o OUT [--width W] [--height H] [--3d]
 int PrintCommand(const Args& args);      // print FILE -o OUT.pdf
+int ApplyCommand(const Args& args);      // apply IN SCRIPT -o OUT
 
 }  // namespace px

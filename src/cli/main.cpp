@@ -31,6 +31,7 @@ constexpr Command kCommands[] = {
     {"render", "render FILE --step N -o OUT [--width W] [--height H] [--3d]   one step as PNG, SVG or PDF",
      RenderCommand},
     {"print", "print FILE -o OUT.pdf   the printed field charts as a PDF", PrintCommand},
+    {"apply", "apply IN SCRIPT.json -o OUT   run a script of menu commands on a show and save it", ApplyCommand},
 };
 
 int Usage() {

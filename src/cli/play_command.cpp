@@ -8,7 +8,7 @@
 #include "core/animation/song_player.h"
 #include "core/doc/pxdoc.h"
 #include "cli/commands.h"
-#include "core/ui/ui.h"
+#include "core/ui/quiet_ui.h"
 #include "core/util/cp1252.h"
 
 namespace px {
@@ -18,7 +18,7 @@ namespace {
 constexpr int kMaxTicks = 10000;
 
 // No window: messages go to standard error, stopping goes to the clock.
-class ConsoleUi final : public Ui {
+class ConsoleUi final : public QuietUi {
  public:
   AnimationClock* clock = nullptr;
 
@@ -33,16 +33,9 @@ class ConsoleUi final : public Ui {
     MessageBox(text, caption);
     return Answer::Cancel;  // nobody to answer: change nothing
   }
-  void ShowText(const std::string&, const std::string&) override {}
-  void SetStatusText(const std::string&) override {}
-  void SetWaitCursor(bool) override {}
-  void Beep() override {}
-  void UpdateAllViews() override {}
   void StopAnimation() override {
     if (clock) clock->Stop();
   }
-  void RedrawTimeLine() override {}
-  void SetStepBoxText(const std::string&) override {}
 };
 
 // The timer is a flag: the loop below is its period.

@@ -1,0 +1,28 @@
+# Runs every example command script against the demo show, so the examples keep working as
+# the program changes. A script with a NAME.out beside it must print exactly that text.
+# Arguments: -DCLI=pyxaro-cli -DSCRIPTS=examples/scripts -DWORK=a scratch folder
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CLI} demo ${WORK}/demo.sho RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cannot write the demo show: ${status}")
+endif()
+file(GLOB scripts ${SCRIPTS}/*.json)
+if(NOT scripts)
+  message(FATAL_ERROR "no example scripts in ${SCRIPTS}")
+endif()
+foreach(script ${scripts})
+  get_filename_component(name ${script} NAME_WE)
+  file(REMOVE ${WORK}/${name}.sho)
+  execute_process(COMMAND ${CLI} apply ${WORK}/demo.sho ${script} -o ${WORK}/${name}.sho
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0 OR NOT EXISTS ${WORK}/${name}.sho)
+    message(SEND_ERROR "${name}.json: exit ${status}\n${err}")
+  elseif(EXISTS ${SCRIPTS}/${name}.out)
+    file(READ ${SCRIPTS}/${name}.out expected)
+    if(NOT out STREQUAL expected)
+      message(SEND_ERROR "${name}.json printed\n${out}\ninstead of\n${expected}")
+    endif()
+  endif()
+endforeach()
+list(LENGTH scripts count)
+message(STATUS "${count} example scripts ran")
