@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/draw/print_pages.h"
 #include "core/support/recording_canvas.h"
 
 namespace px {
@@ -35,6 +36,22 @@ TEST(FieldViewDraw, FieldThenFormationsThenPeople) {
   DrawFieldView(canvas, doc, state, {});
   EXPECT_EQ(canvas.calls.back().op, Op::Polygon);
   EXPECT_EQ(canvas.calls[canvas.calls.size() - 2].op, Op::WrappedText);
+}
+
+TEST(PrintPages, OneStepPerPage) {
+  CPxDoc doc;
+  for (int step : {0, 8, 8, 16}) {
+    doc.SetCurrentStep(step);
+    doc.AddFormation(std::make_unique<CDrawRect>(CRect{1000, 1000, 2000, 2000}));
+  }
+  doc.SetCurrentStep(5);
+  doc.m_nPrintRange = PRINT_CURRENT_STEP;
+  EXPECT_EQ(PrintedSteps(doc), (std::vector<int>{5}));
+  doc.m_nPrintRange = PRINT_PICTURES;
+  EXPECT_EQ(PrintedSteps(doc), (std::vector<int>{0, 8, 16}));
+  doc.m_nPrintRange = PRINT_STEPS;  // page p shows step p - 1
+  EXPECT_EQ(PrintedSteps(doc).size(), 17u);
+  EXPECT_EQ(PrintedSteps(doc).back(), 16);
 }
 
 }  // namespace

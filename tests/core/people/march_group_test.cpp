@@ -9,6 +9,21 @@ namespace {
 
 using test::ShowBuilder;
 
+TEST(MarchFollow, AShortPathKeepsThePersonOnItsFirstPoint) {
+  ShowBuilder show;
+  CPerson* p = show.Person(1);
+  show.Put(p, show.Formation(0), {1000, 1000});
+  CPlace* to = show.Put(p, show.Formation(4), {1005, 1000}, MARCH_FOLLOW);
+  EXPECT_EQ(p->GetPosition(3), (CPoint{1000, 1000}));  // length 5 <= total 4 + 1
+  EXPECT_EQ(p->GetPosition(4), (CPoint{1005, 1000}));
+  // One unit longer and the person walks: d = 1.5 and 4.5 of 6.
+  p->InvalidateAllPositions();
+  to->m_ptSpot = CPoint{1006, 1000};
+  p->GetPlaceAt(0)->m_ptSpot = CPoint{1000, 1000};
+  EXPECT_EQ(p->GetPosition(1), (CPoint{1001, 1000}));
+  EXPECT_EQ(p->GetPosition(3), (CPoint{1004, 1000}));
+}
+
 // Three people a, b, c on a line at step 0 and on a second formation at step `steps`.
 struct FollowShow {
   ShowBuilder show;
@@ -74,6 +89,21 @@ TEST(MarchFollow, ClosedFullFormationIsLedByTheLowestOldSlotOrTheFirstAnchor) {
   // a: (1100,1000) then b's, c's and its own new spots; 185.71 down the first segment.
   EXPECT_EQ(closed.a->GetPosition(1), (CPoint{1100, 1185}));
   EXPECT_EQ(closed.Anchors(), "010");
+}
+
+TEST(MarchFollow, IdenticalShapesWalkAroundTheOldSpots) {
+  ShowBuilder show;
+  CPerson* people[4] = {show.Person(1), show.Person(2), show.Person(3), show.Person(4)};
+  const CRect square{1000, 1000, 1100, 1100};
+  CFormation* from = show.Formation(0, SHAPE_RECTANGLE, square);
+  CFormation* to = show.Formation(7, SHAPE_RECTANGLE, square);
+  const CPoint corners[4] = {{1000, 1000}, {1100, 1000}, {1100, 1100}, {1000, 1100}};
+  for (int i = 0; i < 4; ++i) show.Put(people[i], from, corners[i]);
+  for (int i = 0; i < 4; ++i) show.Put(people[(i + 1) % 4], to, corners[i], MARCH_FOLLOW);
+  // a goes from slot 0 to slot 3 the long way, past b's and c's old corners: 300 long.
+  // d = 300/7 = 42.86 at step 1, 171.43 at step 4.
+  EXPECT_EQ(people[0]->GetPosition(1), (CPoint{1042, 1000}));
+  EXPECT_EQ(people[0]->GetPosition(4), (CPoint{1100, 1071}));
 }
 
 TEST(MarchFollow, ThePathIsWorkedOutAgainAfterInvalidation) {

@@ -79,5 +79,20 @@ TEST(StepOverlay, ClippedInstructionsAtCountsTenAndFourteenChainFromTheDrill) {
   EXPECT_EQ(o.person->GetPosition(23), (CPoint{1230, 1460}));
 }
 
+TEST(StepOverlay, RunsAfterTheLastPlaceStartFromItsSpotAndEndAtTheField) {
+  Overlay o;
+  AddInst(*o.person, 32, 4, 45.0)->m_bTowardRight = 1;
+  EXPECT_EQ(o.person->GetPosition(32), (CPoint{1320, 1640}));  // the place itself wins
+  EXPECT_EQ(o.person->GetPosition(34), (CPoint{1230, 1640}));  // 2 x 45 to the right
+  EXPECT_EQ(o.person->GetPosition(37), POSITION_NONE);         // the run is over
+
+  Overlay off;
+  AddInst(*off.person, 32, 8, 1000.0)->m_bTowardStands = 1;
+  // 1640 + 7 x 1000 = 8640 is the field's edge; one more step is beyond it.
+  EXPECT_EQ(off.person->GetPosition(39), (CPoint{1320, 8640}));
+  EXPECT_EQ(off.person->GetPosition(40), POSITION_NONE);
+  EXPECT_EQ(off.person->ApplyStepInsts(off.person->m_stepInsts[0].get(), POSITION_NONE, 34), POSITION_NONE);
+}
+
 }  // namespace
 }  // namespace px
