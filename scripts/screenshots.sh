@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the desktop program for the documentation: the main window on the demo show at a
-# picture step (step 16), flat and in 3D, taken under a virtual X server into docs/.
+# picture step (step 8 for the brass box, 16 for the circle), flat and in 3D, taken under a virtual X server into docs/.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DPYXARO_BENCH=OFF >/dev/null
@@ -18,6 +18,7 @@ shoot() {
 }
 shoot docs/screenshot-2d.png --step 16
 shoot docs/screenshot-3d.png --step 16 --3d
-# The rotate pointer: a click selects the brass box, a drag turns it 30 degrees about its pivot.
-shoot docs/screenshot-rotate.png --step 16 --tool "Rotate Pointer" --drag 4200,3600,4200,3600 \
-  --drag 4200,3600,4171,3528
+# The rotate pointer: a click on its left side (between a handle and a trumpet) selects the
+# brass box, a drag turns it 30 degrees about its pivot (4320, 1800).
+shoot docs/screenshot-rotate.png --step 8 --tool "Rotate Pointer" --drag 3960,1560,3960,1560 \
+  --drag 3960,1560,4128,1412

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pyxaro needs (only those missing), then configures and builds
-# into build/. Sourced by run.sh and test.sh.
+# into build/: the targets named as arguments, or everything (tests and benchmarks too) when
+# none are named. Called by run.sh and test.sh.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -22,4 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+if [ $# -gt 0 ]; then
+  cmake --build build -j "$(nproc)" --target "$@"
+else
+  cmake --build build -j "$(nproc)"
+fi

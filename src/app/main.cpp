@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/screenshot.h"
+#include "app/window_geometry.h"
 #include "app/widget_ui.h"
 
 int main(int argc, char** argv) {
@@ -26,9 +27,14 @@ int main(int argc, char** argv) {
   px::WidgetUi ui(nullptr);
   px::MainWindow main(ui, settings);
   ui.SetParent(&main);
-  if (screenshot.wanted()) main.resize(screenshot.size);
+  if (screenshot.wanted())
+    main.resize(screenshot.size);
+  else
+    px::RestoreWindowGeometry(main, settings);
   main.show();
   main.StartUp(arguments);
   if (screenshot.wanted()) return px::TakeScreenshot(main, screenshot);
-  return app.exec();
+  const int status = app.exec();
+  px::SaveWindowGeometry(main, settings);
+  return status;
 }

@@ -11,6 +11,7 @@
 #include "app/show_ui.h"
 #include "app/toolbar_icons.h"
 #include "app/widget_ui.h"
+#include "app/window_list.h"
 #include "core/animation/navigation.h"
 #include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
@@ -181,6 +182,7 @@ void MainWindow::BuildMenus() {
              [this] { m_mdi->cascadeSubWindows(); });
   AddCommand(window, QStringLiteral("&Tile"), QKeySequence(), tr("Arrange the windows side by side"),
              [this] { m_mdi->tileSubWindows(); });
+  ListWindowsIn(window, m_mdi);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   AddCommand(help, QStringLiteral("Help For Pyxaro..."), QKeySequence(Qt::Key_F1), tr("The contents of the help"),

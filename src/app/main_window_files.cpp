@@ -65,7 +65,6 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
   QMdiSubWindow* sub = m_mdi->addSubWindow(view);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->installEventFilter(this);
-  sub->resize(760, 480);
   connect(view, &FieldView::viewChanged, this, [this] { UpdateCommandStates(); });
   // A double click on a formation opens the properties as the menu command does.
   connect(view, &FieldView::editPropertiesRequested, this, [this] {
@@ -84,7 +83,8 @@ FieldView* MainWindow::AddView(std::unique_ptr<ShowDocument> show) {
     }
   });
   m_shows.emplace(view, std::move(open));
-  sub->show();
+  // A show gets the whole area: the field is what the program is for.
+  sub->showMaximized();
   m_mdi->setActiveSubWindow(sub);
   view->setFocus();
   ActivateClocks();

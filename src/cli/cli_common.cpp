@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <climits>
+#include <filesystem>
 
 #include "core/doc/pxdoc.h"
 #include "core/doc/show_file.h"
@@ -59,19 +61,52 @@ int Options::Int(std::string_view name, long long lowest, long long highest, int
 }
 
 int StepOption(const Options& options, std::string_view name, const CPxDoc& doc, int fallback) {
-  return options.Int(name, 0, std::max(doc.m_nLastStep, 0), fallback);
+  const int last = std::max(doc.m_nLastStep, 0);
+  const std::string* text = options.Value(name);
+  if (!text) return fallback;
+  // A number past the end is told apart from text that is no step at all.
+  if (ParseInt(*text, 0, INT_MAX) && !ParseInt(*text, 0, last))
+    FailUsage(std::string(name) + " " + *text + " is beyond the show's last step, " + std::to_string(last));
+  return options.Int(name, 0, last, fallback);
+}
+
+std::string WithLineFeeds(std::string text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+  return out;
+}
+
+namespace {
+
+// The message of a failed read or write: the whole path, then the system's reason or the
+// document message. A missing folder is named, so it is not mistaken for a missing show.
+[[noreturn]] void FailOnFile(const char* verb, const std::string& path, const FileResult& result) {
+  if (result.reason.empty()) Fail(path + ": " + result.message);
+  Fail(std::string("cannot ") + verb + " " + path + ": " + result.reason + MissingFolderNote(path));
+}
+
+}  // namespace
+
+std::string MissingFolderNote(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(path).parent_path();
+  std::error_code ec;
+  if (folder.empty() || fs::exists(folder, ec) || ec) return {};
+  return " (the folder " + folder.string() + " does not exist)";
 }
 
 std::unique_ptr<CPxDoc> OpenShowOrFail(const std::string& path) {
   auto doc = std::make_unique<CPxDoc>();
   const FileResult result = ReadShowFile(path, *doc);
-  if (!result.ok) Fail(result.reason.empty() ? result.message : "cannot read " + path + ": " + result.reason);
+  if (!result.ok) FailOnFile("read", path, result);
   return doc;
 }
 
 void SaveShowOrFail(const std::string& path, CPxDoc& doc) {
   const FileResult result = WriteShowFile(path, doc);
-  if (!result.ok) Fail(result.reason.empty() ? result.message : "cannot write " + path + ": " + result.reason);
+  if (!result.ok) FailOnFile("write", path, result);
 }
 
 }  // namespace px

@@ -54,8 +54,15 @@ std::optional<int> ParseInt(const std::string& text, long long lowest, long long
 // file can store).
 constexpr int kMaxStep = 65535;
 
-// A step argument: from 0 to the show's last step; `fallback` when it is absent.
+// A step argument: from 0 to the show's last step; `fallback` when it is absent. A step
+// beyond the show fails as misuse and says how far the show reaches.
 int StepOption(const Options& options, std::string_view name, const CPxDoc& doc, int fallback);
+
+// The show's texts break lines with "\r\n"; a terminal and the tools fed by this one want "\n".
+std::string WithLineFeeds(std::string text);
+
+// " (the folder F does not exist)" when the folder of `path` is missing, else nothing.
+std::string MissingFolderNote(const std::string& path);
 
 // Opens a show, or fails with the path and the reason the system gave (a damaged show fails
 // with the document message).

@@ -37,6 +37,13 @@ CFormation* AddRect(CPxDoc& doc, int step, int kind, const CRect& rect, const ch
   return added;
 }
 
+// A two-row block.
+CFormation* Block(CFormation* rectangle) {
+  rectangle->m_bBlock = 1;
+  rectangle->m_nRows = 2;
+  return rectangle;
+}
+
 CFormation* AddPoly(CPxDoc& doc, int step, int kind, const std::vector<CPoint>& points, const char* name) {
   doc.SetCurrentStep(step);
   auto f = std::make_unique<CDrawPoly>();
@@ -57,9 +64,47 @@ CFormation* AddPoly(CPxDoc& doc, int step, int kind, const std::vector<CPoint>& 
   return added;
 }
 
-// Puts the people in order on the formation and gives their new places a march mode.
-void Spot(const std::vector<CPerson*>& people, CFormation* formation, int marchMode) {
-  for (CPerson* person : people)
+// Puts the people on the formation, each on the free spot nearest to where they stood at
+// `fromStep`, as a designer would chart the set (the first set keeps the given order), and
+// gives their new places a march mode and the formation the section's colour.
+void Spot(const std::vector<CPerson*>& people, CFormation* formation, int marchMode, COLORREF color, int fromStep = -1) {
+  formation->m_logpen.lopnColor = color;
+  std::vector<CPerson*> order = people;
+  if (fromStep >= 0) {
+    for (CPerson* person : people) person->AssignToFormation(nullptr, formation);
+    const std::vector<CPoint> spots = formation->GetAllSpots();
+    std::vector<CPoint> from;
+    for (CPerson* person : people) from.push_back(person->GetPosition(fromStep));
+    for (CPerson* person : people) person->DeassignFormation(formation);
+    // Onto a line, left to right as they stand: nobody crosses a neighbour's path. Onto any
+    // other shape, closest pairs first.
+    std::vector<bool> taken(people.size(), false), placed(people.size(), false);
+    const bool line = formation->m_nShape == SHAPE_LINE;
+    if (line) {
+      std::vector<size_t> byX(people.size()), spotsByX(people.size());
+      for (size_t i = 0; i < people.size(); ++i) byX[i] = spotsByX[i] = i;
+      std::stable_sort(byX.begin(), byX.end(), [&](size_t a, size_t b) { return from[a].x < from[b].x; });
+      std::stable_sort(spotsByX.begin(), spotsByX.end(), [&](size_t a, size_t b) { return spots[a].x < spots[b].x; });
+      for (size_t i = 0; i < people.size(); ++i) order[spotsByX[i]] = people[byX[i]];
+    }
+    for (size_t round = 0; !line && round < people.size(); ++round) {
+      double best = -1;
+      size_t bestPerson = 0, bestSpot = 0;
+      for (size_t p = 0; p < people.size(); ++p)
+        for (size_t s = 0; s < spots.size() && s < people.size(); ++s) {
+          if (placed[p] || taken[s]) continue;
+          const double dx = from[p].x - spots[s].x, dy = from[p].y - spots[s].y;
+          if (best < 0 || dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            bestPerson = p;
+            bestSpot = s;
+          }
+        }
+      placed[bestPerson] = taken[bestSpot] = true;
+      order[bestSpot] = people[bestPerson];
+    }
+  }
+  for (CPerson* person : order)
     if (CPlace* place = person->AssignToFormation(nullptr, formation)) place->m_nMarchMode = marchMode;
 }
 
@@ -93,58 +138,71 @@ std::unique_ptr<CPxDoc> BuildDemoShow() {
   auto& drums = bySection[2];
   auto& flags = bySection[3];
 
-  // Step 0: the opening set.
-  Spot(brass, AddRect(d, 0, SHAPE_LINE, CRect{2880, 1620, 5760, 1620}, "Brass line"), MARCH_FLOAT);
-  Spot(winds, AddPoly(d, 0, SHAPE_POLYGON, {{2880, 2520}, {3600, 2880}, {4320, 2520}, {5040, 2880}, {5760, 2520}}, "Woodwind zigzag"),
-       MARCH_FLOAT);
-  CFormation* block = AddRect(d, 0, SHAPE_RECTANGLE, CRect{4050, 3240, 4590, 3420}, "Drum block");
-  block->m_bBlock = 1;
-  block->m_nRows = 2;
-  Spot(drums, block, MARCH_FLOAT);
-  Spot(flags, AddRect(d, 0, SHAPE_ARC, CRect{3600, 360, 5040, 1260}, "Flag arc"), MARCH_FLOAT);
+  // Section colours, so the formations read apart from the field lines and each other.
+  constexpr COLORREF kBrass = RGB(176, 32, 32), kWinds = RGB(16, 112, 48), kDrums = RGB(24, 56, 160),
+                     kFlags = RGB(128, 48, 144);
 
-  // Step 8: the brass box, a curve of woodwinds, the drums stay, the flag arc swings.
-  Spot(brass, AddRect(d, 8, SHAPE_RECTANGLE, CRect{3240, 1080, 5400, 2160}, "Brass box"), MARCH_XY);
-  Spot(winds, AddPoly(d, 8, SHAPE_CURVE, {{2520, 2880}, {3240, 3600}, {4320, 2700}, {5400, 3600}, {6120, 2880}}, "Woodwind curve"),
-       MARCH_FOLLOW);
-  CFormation* block8 = AddRect(d, 8, SHAPE_RECTANGLE, CRect{4050, 3420, 4590, 3600}, "Drum block");
-  block8->m_bBlock = 1;
-  block8->m_nRows = 2;
-  Spot(drums, block8, MARCH_YX);
-  CFormation* arc8 = AddRect(d, 8, SHAPE_ARC, CRect{3600, 360, 5040, 1260}, "Flag arc");
+  // Step 0: the opening set, around the 50 between the hash lines.
+  Spot(brass, AddRect(d, 0, SHAPE_LINE, CRect{3690, 1800, 4950, 1800}, "Brass line"), MARCH_FLOAT, kBrass);
+  Spot(winds, AddPoly(d, 0, SHAPE_POLYGON, {{3600, 2520}, {3960, 2880}, {4320, 2520}, {4680, 2880}, {5040, 2520}}, "Woodwind zigzag"),
+       MARCH_FLOAT, kWinds);
+  Spot(drums, Block(AddRect(d, 0, SHAPE_RECTANGLE, CRect{4050, 3240, 4590, 3420}, "Drum block")), MARCH_FLOAT, kDrums);
+  CFormation* arc0 = AddRect(d, 0, SHAPE_ARC, CRect{3600, 720, 5040, 1260}, "Flag arc");
+  arc0->m_dArcStart = PI / 6;
+  arc0->m_dArcEnd = 5 * PI / 6;
+  arc0->RecalcOutline();
+  Spot(flags, arc0, MARCH_FLOAT, kFlags);
+
+  // Step 8 (8 counts): the brass open into a box on the yard and step lines, the woodwinds
+  // ease back into a curve, the drums step back, the flag arc closes in.
+  Spot(brass, AddRect(d, 8, SHAPE_RECTANGLE, CRect{3960, 1440, 4680, 2160}, "Brass box"), MARCH_FLOAT, kBrass, 0);
+  Spot(winds, AddPoly(d, 8, SHAPE_CURVE, {{3600, 2700}, {3960, 3060}, {4320, 2700}, {4680, 3060}, {5040, 2700}}, "Woodwind curve"),
+       MARCH_FLOAT, kWinds, 0);
+  Spot(drums, Block(AddRect(d, 8, SHAPE_RECTANGLE, CRect{4050, 3420, 4590, 3600}, "Drum block")), MARCH_YX, kDrums, 0);
+  CFormation* arc8 = AddRect(d, 8, SHAPE_ARC, CRect{3600, 720, 5040, 1260}, "Flag arc");
   arc8->m_dArcStart = PI / 4;
   arc8->m_dArcEnd = 3 * PI / 4;
   arc8->RecalcOutline();
-  Spot(flags, arc8, MARCH_ARC);
-  // The arc closes in from both ends: its start angle grows, its end angle shrinks.
-  for (CPerson* flag : flags)
-    if (CPlace* place = flag->GetPlaceOnFormation(arc8)) place->m_bStartClockwise = 1;
+  Spot(flags, arc8, MARCH_FLOAT, kFlags, 0);
 
-  // Step 16: a brass circle that the woodwinds ring with a closed polygon.
-  Spot(brass, AddRect(d, 16, SHAPE_ELLIPSE, CRect{3600, 1260, 5040, 2700}, "Brass circle"), MARCH_FLOAT);
+  // Step 16 (8 counts): a brass circle, the woodwinds in a diamond below it.
+  Spot(brass, AddRect(d, 16, SHAPE_ELLIPSE, CRect{3780, 1260, 4860, 2340}, "Brass circle"), MARCH_FLOAT, kBrass, 8);
   Spot(winds,
-       AddPoly(d, 16, SHAPE_CLOSED_POLYGON, {{4320, 900}, {5580, 1980}, {4320, 3060}, {3060, 1980}}, "Woodwind diamond"),
-       MARCH_FLOAT);
-  CFormation* block16 = AddRect(d, 16, SHAPE_RECTANGLE, CRect{4050, 3420, 4590, 3600}, "Drum block");
-  block16->m_bBlock = 1;
-  block16->m_nRows = 2;
-  Spot(drums, block16, MARCH_FLOAT);
-  Spot(flags, AddRect(d, 16, SHAPE_LINE, CRect{3960, 540, 4680, 540}, "Flag line"), MARCH_FLOAT);
+       AddPoly(d, 16, SHAPE_CLOSED_POLYGON, {{4320, 2520}, {5220, 2880}, {4320, 3240}, {3420, 2880}}, "Woodwind diamond"),
+       MARCH_FLOAT, kWinds, 8);
+  Spot(drums, Block(AddRect(d, 16, SHAPE_RECTANGLE, CRect{4050, 3420, 4590, 3600}, "Drum block")), MARCH_FLOAT, kDrums, 8);
+  Spot(flags, AddRect(d, 16, SHAPE_LINE, CRect{3960, 1080, 4680, 1080}, "Flag line"), MARCH_FLOAT, kFlags, 8);
 
-  // Step 32: everyone in one company front.
-  CFormation* front = AddRect(d, 32, SHAPE_LINE, CRect{1800, 2160, 6840, 2160}, "Company front");
-  for (auto* section : {&brass, &winds, &drums, &flags}) Spot(*section, front, MARCH_FLOAT);
+  // Step 32 (16 counts): the company front, every section on its own line.
+  Spot(brass, AddRect(d, 32, SHAPE_LINE, CRect{3600, 2160, 5040, 2160}, "Company front"), MARCH_FLOAT, kBrass, 16);
+  Spot(winds, AddRect(d, 32, SHAPE_LINE, CRect{3600, 2520, 5040, 2520}, "Woodwind front"), MARCH_FLOAT, kWinds, 16);
+  Spot(drums, Block(AddRect(d, 32, SHAPE_RECTANGLE, CRect{4050, 2880, 4590, 3060}, "Drum block")), MARCH_FLOAT, kDrums, 16);
+  Spot(flags, AddRect(d, 32, SHAPE_LINE, CRect{3600, 1620, 5040, 1620}, "Flag front"), MARCH_FLOAT, kFlags, 16);
 
-  // The first trumpet steps off toward the back field for four counts after the circle.
-  auto inst = std::make_unique<CStepInst>();
-  inst->m_nCount = 20;
-  inst->m_nSteps = 4;
-  inst->m_bAwayFromStands = 1;
-  inst->m_dStepSize = 45.0;
-  brass[0]->m_stepInsts.push_back(std::move(inst));
+  // While the drum block holds, the first snare steps out of it toward the stands for four
+  // counts and back in for four.
+  for (const auto& [count, toward] : {std::pair{8, true}, std::pair{12, false}}) {
+    auto inst = std::make_unique<CStepInst>();
+    inst->m_nCount = count;
+    inst->m_nSteps = 4;
+    inst->m_bTowardStands = toward;
+    inst->m_bAwayFromStands = !toward;
+    inst->m_dStepSize = 45.0;
+    drums[0]->m_stepInsts.push_back(std::move(inst));
+  }
 
   d.m_comments.push_back("8 Brass box: horns up on count 8.");
   d.m_songs.push_back(FormatSongEntry(SongEntry{0, 32, "demo.mid"}));
+
+  // The show's own settings: a march tempo, letters and ID numbers that read at Zoom Normal
+  // and on paper, and a high eye for 3D.
+  d.m_nTempo = 144;
+  d.m_bShowIdNumbers = 1;
+  d.m_nIdSize = 72;
+  d.m_nPeopleTextSize = 108;
+  d.m_nPersonSize = 36;
+  // Seen from higher up, the perspective field stands twice as tall in the view.
+  d.m_n3DHeight = 2400;
 
   d.SetCurrentStep(0);
   d.RecalcLastStep();

@@ -31,7 +31,7 @@ void CheckWritable(const std::string& path) {
     error = EISDIR;
   else if (::access(folder.c_str(), W_OK | X_OK) != 0)
     error = errno;
-  if (error) Fail("cannot write " + path + ": " + std::strerror(error));
+  if (error) Fail("cannot write " + path + ": " + std::strerror(error) + MissingFolderNote(path));
 }
 
 // Text and pictures need a GUI application; the batch tool never opens a window.

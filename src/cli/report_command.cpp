@@ -22,7 +22,7 @@ int DescribeCommand(const Args& args) {
   const std::optional<int> x = ParseInt(options.Positional(0), -kCoordinateLimit, kCoordinateLimit);
   const std::optional<int> y = ParseInt(options.Positional(1), -kCoordinateLimit, kCoordinateLimit);
   if (!x || !y) FailUsage("X and Y must be whole numbers of field units from -1000000 to 1000000");
-  std::cout << DescribePosition(*x, *y) << "\n";
+  std::cout << WithLineFeeds(DescribePosition(*x, *y)) << "\n";
   return 0;
 }
 
@@ -33,7 +33,7 @@ int ReportCommand(const Args& args) {
   auto doc = OpenShowOrFail(options.Positional(0));
   CPerson* person = doc->FindPerson(id);
   if (!person) Fail("report: the show has no person with ID " + std::to_string(id));
-  std::cout << Cp1252ToUtf8(StepsText(*person, doc->m_nCurrentStep));
+  std::cout << WithLineFeeds(Cp1252ToUtf8(StepsText(*person, doc->m_nCurrentStep)));
   return 0;
 }
 

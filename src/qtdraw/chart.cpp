@@ -1,5 +1,8 @@
 #include "qtdraw/chart.h"
 
+#include <algorithm>
+
+#include "core/animation/song_for_step.h"
 #include "qtdraw/qt_canvas.h"
 
 namespace px {
@@ -9,7 +12,14 @@ void DrawChart(QPainter& painter, const FieldMapping& mapping, const QRectF& dev
   painter.save();
   painter.setClipRect(deviceClip);
   QtCanvas canvas(painter, mapping, mapping.ToField(deviceClip), printing, cache);
-  DrawFieldView(canvas, doc, state, options);
+  if (options.songAtStep) {
+    DrawFieldView(canvas, doc, state, options);
+  } else {
+    // Pages and pictures name the song of the step just as the screen does.
+    FieldViewDrawOptions withSongs = options;
+    withSongs.songAtStep = [](const CPxDoc& show, int step) { return SongForStep(show, step).fileName; };
+    DrawFieldView(canvas, doc, state, withSongs);
+  }
   painter.restore();
 }
 
@@ -20,6 +30,19 @@ FieldMapping PageMapping(QSizeF deviceSize, int contentBottom) {
   // A chart narrower than the device sits in its middle.
   const double spare = deviceSize.width() / mapping.scale - FIELD_EXTENT;
   if (spare > 0) mapping.worldOrigin.setX(-spare / 2);
+  return mapping;
+}
+
+FieldMapping ChartPageMapping(QSizeF deviceSize, const FieldViewState& state) {
+  // Room for the yard numbers above the field (144 units high, 144 above it) and a little
+  // either side; below, the band and the show information.
+  const CRect& f = state.m_rcField;
+  const int band = state.m_rcBand.bottom - state.m_rcBand.top;
+  const QRectF world(QPointF(f.left - 72, f.top - 180), QPointF(f.right + 72, state.m_rcBand.bottom + band));
+  FieldMapping mapping;
+  mapping.scale = std::min(deviceSize.width() / world.width(), deviceSize.height() / world.height());
+  const QSizeF spare = deviceSize / mapping.scale - world.size();
+  mapping.worldOrigin = world.topLeft() - QPointF(spare.width() / 2, spare.height() / 2);
   return mapping;
 }
 

@@ -14,12 +14,12 @@ namespace px {
 namespace {
 
 // Draws the show's current step over the whole device.
-void DrawWholeChart(QPainter& painter, QSizeF size, bool printing, CPxDoc& doc, FieldViewState& state) {
+void DrawWholeChart(QPainter& painter, QSizeF size, CPxDoc& doc, FieldViewState& state) {
   state.SetupField(doc);
   const FieldMapping mapping = PageMapping(size, ChartBottom(state));
   FieldViewDrawOptions options;
   options.view.showsHandles = false;
-  DrawChart(painter, mapping, QRectF(QPointF(0, 0), size), printing, doc, state, options);
+  DrawChart(painter, mapping, QRectF(QPointF(0, 0), size), false, doc, state, options);
 }
 
 // Puts the show back at the step it showed before pages were drawn.
@@ -46,13 +46,20 @@ QPageLayout DefaultChartPageLayout() {
   return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(18, 18, 18, 18), QPageLayout::Point);
 }
 
+void DrawChartPage(QPainter& painter, QSizeF size, CPxDoc& doc) {
+  FieldViewState state;
+  state.SetupField(doc);
+  FieldViewDrawOptions options;
+  options.view.showsHandles = false;
+  DrawChart(painter, ChartPageMapping(size, state), QRectF(QPointF(0, 0), size), true, doc, state, options);
+}
+
 int ChartPageCount(const CPxDoc& doc) { return static_cast<int>(PrintedSteps(doc).size()); }
 
 int DrawChartPages(QPagedPaintDevice& device, CPxDoc& doc, int firstPage, int lastPage) {
   const std::vector<int> steps = PrintedSteps(doc);
   KeepCurrentStep keep(doc);
   QPainter painter;
-  FieldViewState state;
   int drawn = 0;
   for (size_t i = 0; i < steps.size(); ++i) {
     const int page = static_cast<int>(i) + 1;
@@ -63,7 +70,7 @@ int DrawChartPages(QPagedPaintDevice& device, CPxDoc& doc, int firstPage, int la
       device.newPage();
     }
     ShowStepForPrinting(doc, steps[i]);
-    DrawWholeChart(painter, QSizeF(device.width(), device.height()), true, doc, state);
+    DrawChartPage(painter, QSizeF(device.width(), device.height()), doc);
     ++drawn;
   }
   if (painter.isActive()) painter.end();
@@ -87,7 +94,7 @@ bool WriteStepImage(const QString& path, CPxDoc& doc, int step, QSize size, bool
     svg.setTitle(QStringLiteral("Step %1").arg(step));
     QPainter painter;
     if (!painter.begin(&svg)) return Fail(error, QStringLiteral("Cannot write %1.").arg(path));
-    DrawWholeChart(painter, size, false, doc, state);
+    DrawWholeChart(painter, size, doc, state);
     return true;
   }
   if (suffix == QLatin1String("pdf")) {
@@ -97,14 +104,14 @@ bool WriteStepImage(const QString& path, CPxDoc& doc, int step, QSize size, bool
                                   QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&pdf)) return Fail(error, QStringLiteral("Cannot write %1.").arg(path));
-    DrawWholeChart(painter, QSizeF(pdf.width(), pdf.height()), false, doc, state);
+    DrawWholeChart(painter, QSizeF(pdf.width(), pdf.height()), doc, state);
     return true;
   }
   if (suffix != QLatin1String("png")) return Fail(error, QStringLiteral("Unknown picture type: %1 (use .png, .svg or .pdf).").arg(path));
   QImage image(size, QImage::Format_RGB32);
   {
     QPainter painter(&image);
-    DrawWholeChart(painter, size, false, doc, state);
+    DrawWholeChart(painter, size, doc, state);
   }
   QImageWriter writer(path, "png");
   if (!writer.write(image)) return Fail(error, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));

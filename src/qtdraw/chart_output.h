@@ -2,6 +2,7 @@
 // Field charts on paper and in files, drawn with the same code as the screen: the printed
 // pages (one step per page, chosen by the show's print range) and single steps as images.
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QSize>
 #include <QString>
 
@@ -13,6 +14,9 @@ namespace px {
 // `lastPage` choose a 1-based range, 0 for no limit. The show's current step is the same
 // afterwards. Returns the number of pages drawn.
 int DrawChartPages(QPagedPaintDevice& device, CPxDoc& doc, int firstPage = 0, int lastPage = 0);
+
+// One printed page of the show's current step, filling `size` device pixels.
+void DrawChartPage(QPainter& painter, QSizeF size, CPxDoc& doc);
 
 // The pages printing would make.
 int ChartPageCount(const CPxDoc& doc);

@@ -34,7 +34,10 @@ QtCanvas::QtCanvas(QPainter& painter, const FieldMapping& mapping, const CRect& 
       m_printing(printing),
       m_ownCache(cache ? nullptr : std::make_unique<CanvasCache>()),
       m_cache(cache ? *cache : *m_ownCache) {
-  m_painter->setRenderHint(QPainter::Antialiasing, false);
+  // Screens and pictures are smoothed; paper has resolution enough without it.
+  const QPaintEngine* engine = painter.paintEngine();
+  m_smooth = !printing && engine && engine->type() == QPaintEngine::Raster;
+  m_painter->setRenderHint(QPainter::Antialiasing, m_smooth);
   m_painter->setRenderHint(QPainter::TextAntialiasing, true);
   m_painter->setBackgroundMode(Qt::TransparentMode);
 }
@@ -42,15 +45,36 @@ QtCanvas::QtCanvas(QPainter& painter, const FieldMapping& mapping, const CRect& 
 QtCanvas::~QtCanvas() = default;
 
 void QtCanvas::SetPen(const Pen& pen) {
+  m_pen = pen;
   if (pen.style == PenStyle::None) {
     m_painter->setPen(Qt::NoPen);
     return;
   }
-  // Width 1 is the device's thinnest line; wider pens are field lengths.
-  const double width = pen.width <= 1 ? 0.0 : std::max(1.0, pen.width * m_mapping.scale);
+  // Width 1 is the device's thinnest line; wider pens are field lengths. Formation outlines
+  // on screen are never thinner than kOutlinePixels.
+  double width = pen.width <= 1 ? 0.0 : std::max(1.0, pen.width * m_mapping.scale);
+  if (m_emphasis && !m_printing) width = std::max(width, kOutlinePixels);
+  const long whole = std::lround(width);
+  m_gridOffset = width == 0.0 || (whole == width && whole % 2 == 1) ? 0.5 : 0.0;
   QPen qpen(ToQColor(pen.color), width, pen.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine,
             width > 1.0 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
   m_painter->setPen(qpen);
+}
+
+void QtCanvas::SetOutlineEmphasis(bool on) {
+  if (m_emphasis == on) return;
+  m_emphasis = on;
+  SetPen(m_pen);
+}
+
+QPointF QtCanvas::Device(CPoint pt) const {
+  const QPointF p = m_mapping.ToDevice(pt);
+  if (!m_smooth) return p;
+  return QPointF(std::floor(p.x()) + m_gridOffset, std::floor(p.y()) + m_gridOffset);
+}
+
+QRectF QtCanvas::Device(const CRect& rect) const {
+  return QRectF(Device(CPoint{rect.left, rect.top}), Device(CPoint{rect.right, rect.bottom})).normalized();
 }
 
 void QtCanvas::SetBrush(const Brush& brush) {
@@ -60,18 +84,34 @@ void QtCanvas::SetBrush(const Brush& brush) {
     m_painter->setBrush(ToQColor(brush.color));
 }
 
+int QtCanvas::LegibleSize() const {
+  if (!m_printing) return 0;
+  const QPaintDevice* device = m_painter->device();
+  const double dpi = device ? device->logicalDpiY() : 72.0;
+  return static_cast<int>(std::ceil(kLegiblePoints / 72.0 * dpi / m_mapping.scale));
+}
+
 void QtCanvas::SetFont(const Font& font) {
+  const int legible = LegibleSize();
+  if (font.height > 0 && font.height < legible) {
+    Font larger = font;
+    larger.height = legible;
+    larger.width = font.width * legible / font.height;
+    m_font = &m_cache.Font(larger, m_mapping.scale);
+    m_painter->setFont(m_font->font);
+    return;
+  }
   m_font = &m_cache.Font(font, m_mapping.scale);
   m_painter->setFont(m_font->font);
 }
 
 void QtCanvas::FillRect(const CRect& rect, COLORREF color) { m_painter->fillRect(m_mapping.ToDevice(rect), ToQColor(color)); }
 
-void QtCanvas::Line(CPoint from, CPoint to) { m_painter->drawLine(m_mapping.ToDevice(from), m_mapping.ToDevice(to)); }
+void QtCanvas::Line(CPoint from, CPoint to) { m_painter->drawLine(Device(from), Device(to)); }
 
 const QPolygonF& QtCanvas::Mapped(const std::vector<CPoint>& points) {
   m_scratch.resize(static_cast<qsizetype>(points.size()));
-  for (size_t i = 0; i < points.size(); ++i) m_scratch[static_cast<qsizetype>(i)] = m_mapping.ToDevice(points[i]);
+  for (size_t i = 0; i < points.size(); ++i) m_scratch[static_cast<qsizetype>(i)] = Device(points[i]);
   return m_scratch;
 }
 
@@ -79,9 +119,9 @@ void QtCanvas::Polyline(const std::vector<CPoint>& points) { m_painter->drawPoly
 
 void QtCanvas::Polygon(const std::vector<CPoint>& points) { m_painter->drawPolygon(Mapped(points)); }
 
-void QtCanvas::Ellipse(const CRect& bounds) { m_painter->drawEllipse(m_mapping.ToDevice(bounds)); }
+void QtCanvas::Ellipse(const CRect& bounds) { m_painter->drawEllipse(Device(bounds)); }
 
-void QtCanvas::Rectangle(const CRect& bounds) { m_painter->drawRect(m_mapping.ToDevice(bounds)); }
+void QtCanvas::Rectangle(const CRect& bounds) { m_painter->drawRect(Device(bounds)); }
 
 void QtCanvas::Pixel(CPoint at, COLORREF color) {
   const QPointF p = m_mapping.ToDevice(at);

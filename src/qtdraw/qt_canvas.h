@@ -46,12 +46,24 @@ class QtCanvas : public Canvas {
   int MeasureWrappedText(const CRect& rect, const std::string& text) override;
   void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) override;
   void InvertRect(const CRect& rect) override;
+  void SetOutlineEmphasis(bool on) override;
+  int LegibleSize() const override;
   bool BeginLayer(std::uint64_t key, bool opaque) override;
   void EndLayer() override;
 
   const FieldMapping& mapping() const { return m_mapping; }
 
+  // The width of formation outlines on screen, in device pixels.
+  static constexpr double kOutlinePixels = 2.0;
+  // The smallest text and markers printed, in points.
+  static constexpr double kLegiblePoints = 7.0;
+
  private:
+  // A point on the device, moved onto the pixel grid for the current pen when lines are
+  // smoothed: thin and odd widths through pixel centres, even widths along pixel edges, so
+  // straight lines stay crisp while slanted ones and curves are smoothed.
+  QPointF Device(CPoint pt) const;
+  QRectF Device(const CRect& rect) const;
   const QPolygonF& Mapped(const std::vector<CPoint>& points);
   QRectF WrapRect(const CRect& rect) const;
   // Whether pixels drawn here now may be copied to this device later: a raster device drawn
@@ -67,6 +79,11 @@ class QtCanvas : public Canvas {
   std::unique_ptr<CanvasCache> m_ownCache;  // when the caller keeps none
   CanvasCache& m_cache;
   QColor m_textColor = Qt::black;
+  Pen m_pen;
+  bool m_emphasis = false;
+  bool m_smooth = false;       // antialiased drawing of a raster screen or picture
+  double m_gridOffset = 0.0;   // where the current pen's lines sit within a pixel
+
   const CanvasCache::DeviceFont* m_font = nullptr;
   QPolygonF m_scratch;
   // While a layer is drawn: the layer, its painter, and the painter it stands in for.

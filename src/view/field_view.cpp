@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -57,13 +56,28 @@ void FieldView::SetDeviceResolution(QSize resolution) {
 
 QSize FieldView::DeviceResolution() const {
   if (m_resolution.isValid()) return m_resolution;
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  return screen ? screen->size() : QSize(1024, 768);
+  // The normal extent fits the window, so Zoom Normal shows the whole field whatever its size.
+  const QSize page = viewport()->size();
+  return page.isEmpty() ? QSize(1024, 768) : page;
+}
+
+// How much of the world scrolls: the 120-yard span across, and from the top of what is drawn
+// down to the show information.
+QSizeF FieldView::ScrollableWorld() const {
+  const int top = m_state.ContentTop(m_show.doc());
+  return QSizeF(FIELD_EXTENT, std::max(FieldViewState::kNormalExtent / 2 - top, ChartBottom(m_state) - top));
 }
 
 FieldMapping FieldView::Mapping() const {
   FieldMapping mapping = FieldMapping::Isotropic(m_state.m_nExtent, DeviceResolution());
-  mapping.worldOrigin = QPointF(horizontalScrollBar()->value() / mapping.scale, verticalScrollBar()->value() / mapping.scale);
+  const QSizeF world = ScrollableWorld();
+  const QSizeF page = QSizeF(viewport()->size()) / mapping.scale;
+  // What is smaller than the window sits in its middle instead of against its left or top.
+  const double x = world.width() < page.width() ? -(page.width() - world.width()) / 2
+                                                : horizontalScrollBar()->value() / mapping.scale;
+  const double y = world.height() < page.height() ? -(page.height() - world.height()) / 2
+                                                  : verticalScrollBar()->value() / mapping.scale;
+  mapping.worldOrigin = QPointF(x, y + m_state.ContentTop(m_show.doc()));
   return mapping;
 }
 
@@ -75,15 +89,15 @@ CPoint FieldView::ScrollPosition() const {
 void FieldView::ScrollTo(CPoint topLeft) {
   const double scale = Mapping().scale;
   horizontalScrollBar()->setValue(static_cast<int>(std::lround(topLeft.x * scale)));
-  verticalScrollBar()->setValue(static_cast<int>(std::lround(topLeft.y * scale)));
+  verticalScrollBar()->setValue(static_cast<int>(std::lround((topLeft.y - m_state.ContentTop(m_show.doc())) * scale)));
 }
 
-// The scrollable world: the 120-yard span across, and down to the show information.
 void FieldView::UpdateScrollBars() {
   m_state.SetupField(doc());
   const double scale = FieldMapping::IsotropicScale(m_state.m_nExtent, DeviceResolution());
-  const int width = static_cast<int>(std::ceil(FIELD_EXTENT * scale));
-  const int height = static_cast<int>(std::ceil(std::max(FieldViewState::kNormalExtent / 2, ChartBottom(m_state)) * scale));
+  const QSizeF world = ScrollableWorld();
+  const int width = static_cast<int>(std::ceil(world.width() * scale));
+  const int height = static_cast<int>(std::ceil(world.height() * scale));
   const QSize page = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, width - page.width()));
   horizontalScrollBar()->setPageStep(page.width());
@@ -148,12 +162,14 @@ void FieldView::Toggle3D() {
   m_state.Toggle3D(doc());
   doc().m_selection.people.clear();
   doc().ParkPeopleWithoutPlace(m_state.Parking());
+  UpdateScrollBars();
   viewport()->update();
   emit viewChanged();
 }
 
 void FieldView::Changed3DSetting(bool changed) {
   if (!changed) return;
+  UpdateScrollBars();
   viewport()->update();
   emit viewChanged();
 }

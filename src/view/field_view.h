@@ -42,7 +42,7 @@ class FieldView : public QAbstractScrollArea,
   FieldViewState& state() { return m_state; }
   const FieldViewState& state() const { return m_state; }
 
-  // The device resolution the isotropic mapping fits the visible world into: the screen's
+  // The device resolution the isotropic mapping fits the visible world into: the window's
   // size unless set (tests fix it so pixels land in known places).
   void SetDeviceResolution(QSize resolution);
   QSize DeviceResolution() const;
@@ -118,6 +118,7 @@ class FieldView : public QAbstractScrollArea,
 
  private:
   void UpdateScrollBars();
+  QSizeF ScrollableWorld() const;
   void Zoom(bool (FieldViewState::*change)());
   void Changed3DSetting(bool changed);
   // Hands a mouse event to the tools at its field point; false when they do not take it.

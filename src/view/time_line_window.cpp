@@ -13,7 +13,7 @@ TimeLineWindow::TimeLineWindow(const CPxDoc& doc, QWidget* parent) : QWidget(par
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the drawing fills the whole window
   // A tall, narrow scale: long shows still get a tick every few steps.
-  resize(160, 520);
+  resize(180, 520);
   Refresh();
 }
 
@@ -27,7 +27,7 @@ void TimeLineWindow::paintEvent(QPaintEvent*) {
   // The scale is laid out in the window's own pixels: one unit is one pixel.
   const CRect client{0, 0, width(), height()};
   QtCanvas canvas(painter, FieldMapping{}, client, false);
-  DrawTimeLine(canvas, m_doc, client);
+  DrawTimeLineWindow(canvas, m_doc, client);
 }
 
 }  // namespace px

@@ -23,10 +23,11 @@ struct CliCommands : ::testing::Test {
   TempDir dir{"cli_commands"};
 };
 
-TEST_F(CliCommands, DescribeAndReportPrintTheTextsAsTheyAre) {
+// The texts as the show words them, with the line feeds of the platform.
+TEST_F(CliCommands, DescribeAndReportPrintTheTextsWithLineFeeds) {
   EXPECT_EQ(Out("describe 2000 3000"),
             "This position is 80 inches to the right of the 20 yard line to the right of the 50 yard line"
-            "\r\n\r\n60 inches toward the home side from the home hash line.\n");
+            "\n\n60 inches toward the home side from the home hash line.\n");
   EXPECT_EQ(Status("describe 2000 three"), 2);
 
   CPxDoc doc;
@@ -39,9 +40,9 @@ TEST_F(CliCommands, DescribeAndReportPrintTheTextsAsTheyAre) {
   inst->m_dStepSize = 45.0;
   const std::string show = Write("report.sho", doc);
   EXPECT_EQ(Out("report " + show + " --person 3"),
-            "Current step size: 0.00\r\n\r\n"
-            "On count 2, for 4 steps, march away from stands.\r\n\r\nUse a 22.50 inch step size.\r\n\r\n"
-            "-----------------------------\r\n\r\n");
+            "Current step size: 0.00\n\n"
+            "On count 2, for 4 steps, march away from stands.\n\nUse a 22.50 inch step size.\n\n"
+            "-----------------------------\n\n");
   EXPECT_EQ(Status("report " + show + " --person 4"), 1);
 }
 
@@ -60,6 +61,30 @@ TEST_F(CliCommands, PlayPrintsTheStepAfterEachTick) {
   EXPECT_EQ(Out("play " + Write("loop.sho", loop.doc) + " --from 28 --ticks 4"), "29\n30\n0\n1\n");
   for (const char* bad : {" --ticks -1", " --from x", " --speed 3"}) EXPECT_EQ(Status("play " + show + bad), 2) << bad;
   EXPECT_EQ(Status("play " + (dir / "missing.sho")), 1);
+}
+
+// Pictures carry the screen's text band: the song playing at the step follows the comment.
+TEST_F(CliCommands, RenderedTextBandNamesTheSongOfTheStep) {
+  AnimationFixture f;
+  f.Pictures({0, 8});
+  f.Song(4, 4, "march one.mid");
+  f.doc.m_comments = {"4 Brass box"};
+  const std::string show = Write("song.sho", f.doc);
+  const struct {
+    int step;
+    bool syncToMidi;
+    bool song;
+  } cases[] = {{4, true, true}, {2, true, false}, {4, false, false}};
+  for (const auto& c : cases) {
+    f.doc.m_bSyncToMidi = c.syncToMidi;
+    Write("song.sho", f.doc);
+    const std::string svg = dir / "step.svg";
+    ASSERT_EQ(Status("render " + show + " --step " + std::to_string(c.step) + " -o " + svg), 0);
+    const auto bytes = ReadAll(svg);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("Step " + std::to_string(c.step) + ":"), std::string::npos);
+    EXPECT_EQ(text.find("Song: march one.mid") != std::string::npos, c.song) << c.step << " " << c.syncToMidi;
+  }
 }
 
 TEST_F(CliCommands, PositionsAsJsonAndCsvInAscendingSteps) {

@@ -5,11 +5,20 @@
 #include "core/midi/song_entry.h"
 #include "core/util/muldiv.h"
 
+#include <algorithm>
+#include <string>
+
 namespace px {
 namespace {
 
 constexpr COLORREF kBackground = RGB(255, 255, 255);
 constexpr COLORREF kTickColor = RGB(0, 0, 0);
+// Step numbers: pixels high, and the widest a digit is drawn.
+constexpr int kNumberHeight = 11;
+constexpr int kDigitWidth = 7;
+constexpr int kNumberGap = 4;
+
+int Digits(int n) { return n < 10 ? 1 : 1 + Digits(n / 10); }
 
 // The x where picture lines end and their markers point; song markers point at the middle.
 int PictureLineEnd(const CRect& client) { return client.left + client.Width() / 5; }
@@ -93,6 +102,42 @@ void DrawArrowMarker(Canvas& canvas, CPoint tip, int size, bool pointsLeft, COLO
   canvas.SetPen(Pen{PenStyle::Solid, 1, color});
   canvas.SetBrush(Brush{false, color});
   canvas.Polygon({tip, CPoint{back, tip.y - size / 2}, CPoint{notch, tip.y}, CPoint{back, tip.y + size / 2}});
+}
+
+CRect TimeLineScale(const CRect& client, int lastStep) {
+  // Half a marker, or half a number, above the first step and below the last.
+  const int margin = std::max(kTimeLineMarkerSize, kNumberHeight) / 2 + 1;
+  return CRect{client.left + Digits(std::max(lastStep, 0)) * kDigitWidth + 2 * kNumberGap, client.top + margin,
+               client.right - 1, client.bottom - margin};
+}
+
+int StepNumberSpacing(int lastStep, int height) {
+  int spacing = 1;
+  // Whole steps apart on the scale must leave a line of text between numbers.
+  while (height > 0 && static_cast<long long>(spacing) * height < static_cast<long long>(kNumberHeight + 2) * lastStep &&
+         spacing < (1 << 30))
+    spacing *= 2;
+  return spacing;
+}
+
+void DrawTimeLineWindow(Canvas& canvas, const CPxDoc& doc, const CRect& client) {
+  canvas.FillRect(client, kBackground);
+  const int lastStep = doc.m_nLastStep;
+  const CRect scale = TimeLineScale(client, lastStep);
+  if (lastStep <= 1 || scale.Height() <= 0 || scale.Width() <= 0) return;
+  DrawTimeLine(canvas, doc, scale);
+  canvas.SetFont(Font{"Arial", kNumberHeight, 0, false});
+  canvas.SetTextColor(kTickColor);
+  const int spacing = StepNumberSpacing(lastStep, scale.Height());
+  auto number = [&](int step) {
+    canvas.Text(CPoint{scale.left - kNumberGap, TimeLineY(scale, step, lastStep)}, std::to_string(step),
+                TextAlign::MiddleRight);
+  };
+  int numbered = 0;
+  for (int step = 0; step <= lastStep; step += spacing) number(numbered = step);
+  // The last step gets its number too when there is room for it.
+  if (numbered != lastStep && TimeLineY(scale, lastStep, lastStep) - TimeLineY(scale, numbered, lastStep) > kNumberHeight)
+    number(lastStep);
 }
 
 void DrawTimeLine(Canvas& canvas, const CPxDoc& doc, const CRect& client) {

@@ -38,7 +38,19 @@ constexpr COLORREF kSongEndColor = RGB(255, 0, 255);
 // A filled arrowhead of four points with its tip at `tip`.
 void DrawArrowMarker(Canvas& canvas, CPoint tip, int size, bool pointsLeft, COLORREF color);
 
-// The whole window. Nothing but the background while the show has fewer than two steps.
+// The scale in `client`: ticks, markers and arrow. Nothing but the background while the show
+// has fewer than two steps.
 void DrawTimeLine(Canvas& canvas, const CPxDoc& doc, const CRect& client);
+
+// Where the scale lies in the window: inset so that the markers at the first and the last
+// step and the current-step arrow are drawn whole, with a column for the step numbers on
+// the left.
+CRect TimeLineScale(const CRect& client, int lastStep);
+// The spacing of the numbered steps: the smallest of 1, 2, 4, 8, 16, ... steps that keeps
+// the numbers from touching on a scale `height` pixels high.
+int StepNumberSpacing(int lastStep, int height);
+
+// The whole window: the background, the step numbers and the scale.
+void DrawTimeLineWindow(Canvas& canvas, const CPxDoc& doc, const CRect& client);
 
 }  // namespace px

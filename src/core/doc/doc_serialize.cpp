@@ -1,5 +1,6 @@
 // The stored form of the show document, and the steps that follow reading it.
 #include <algorithm>
+#include <cmath>
 
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
@@ -9,6 +10,10 @@ namespace px {
 namespace {
 
 constexpr int kFileVersion = 12;
+
+// The dialogs take a step or interval of 12 inches up to what their 10-character fields
+// hold; anything else in a file is damage, not a setting.
+bool PlausibleLength(double units) { return std::isfinite(units) && units >= 24.0 && units <= 2e7; }
 
 }  // namespace
 
@@ -118,6 +123,11 @@ void CPxDoc::Serialize(CArchive& ar) {
 }
 
 void CPxDoc::AfterLoading() {
+  // A damaged header must not leave every step computed from a step of 1e-207 inches: the
+  // defaults come back and the rest of the show opens as it was.
+  const ShowSettings defaults;
+  if (!PlausibleLength(m_dStepSize)) m_dStepSize = defaults.m_dStepSize;
+  if (!PlausibleLength(m_dInterval)) m_dInterval = defaults.m_dInterval;
   RelinkPlaces();
   auto spotFormationsAtCurrentStep = [this] {
     for (const auto& f : m_formations)

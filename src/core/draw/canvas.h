@@ -76,6 +76,15 @@ class Canvas {
   // Devices that cannot invert fill the rectangle black instead.
   virtual void InvertRect(const CRect& rect) { FillRect(rect, 0); }
 
+  // The smallest height, in field units, that text and markers may have here to stay
+  // readable: paper keeps them at a legible size however small the show sets them; 0 for
+  // no minimum.
+  virtual int LegibleSize() const { return 0; }
+
+  // Between these calls the thin lines drawn are formation outlines: a screen widens them so
+  // that an outline lying on a field line of the same colour still shows. Paper keeps them.
+  virtual void SetOutlineEmphasis(bool on) { (void)on; }
+
   // Drawing that stays the same while `key` does (the field, the paths of an unchanged
   // show); an `opaque` layer covers everything under it. A canvas that kept the pixels of the
   // last such drawing under `key` copies them and returns false: the caller then skips the

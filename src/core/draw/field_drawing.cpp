@@ -197,6 +197,23 @@ void DrawSnapPoints(Painter& painter, const CPxDoc& doc, const FieldViewState& v
     for (int x = firstMultiple(left); x <= right; x += spacing) painter.Pixel(CPoint{x, y}, color);
 }
 
+// The field's colour where the field lies: its rectangle, or in 3D the rectangle seen in
+// perspective, so no flat field stands empty above the far edge.
+void FillField(Painter& painter, const CPxDoc& doc, const FieldViewState& view, COLORREF color) {
+  const CRect& f = view.m_rcField;
+  if (!view.m_b3D) {
+    painter.FillRect(f, color);
+    return;
+  }
+  const Perspective perspective = view.GetPerspective(doc);
+  std::vector<CPoint>& corners = painter.Points();
+  for (CPoint corner : {CPoint{f.left, f.top}, CPoint{f.right, f.top}, CPoint{f.right, f.bottom}, CPoint{f.left, f.bottom}})
+    corners.push_back(perspective.Apply(corner));
+  painter.SetPen(Pen{PenStyle::None, 1, color});
+  painter.SetBrush(Brush{false, color});
+  painter.Polygon(corners);
+}
+
 void DrawBandText(Painter& painter, const CPxDoc& doc, const FieldViewState& view, const FieldFrameOptions& options) {
   const CRect clip = painter.ClipBox();
   painter.SetFont(BandFont());
@@ -275,7 +292,7 @@ void DrawFieldFrame(Painter& painter, const CPxDoc& doc, const FieldViewState& v
   painter.SetTextColor(FieldTextColor(painter, doc));
   if (printing || painter.BeginLayer(FieldLayerKey(doc, view), true)) {
     if (!printing) painter.FillRect(painter.ClipBox(), kSurround);
-    painter.FillRect(view.m_rcField, BlackOnWhite(printing, doc) ? kWhite : doc.m_crField);
+    FillField(painter, doc, view, BlackOnWhite(printing, doc) ? kWhite : doc.m_crField);
     DrawField(painter, doc, view);
     if (!printing) painter.EndLayer();
   }

@@ -66,6 +66,15 @@ bool FieldViewState::ZoomOut() {
   return true;
 }
 
+namespace {
+constexpr int kYardSpacing = 360;
+}  // namespace
+
+int FieldViewState::ContentTop(const CPxDoc& doc) const {
+  if (!m_b3D) return 0;
+  return std::max(0, Project(CPoint{m_rcField.left, m_rcField.top}, doc).y - kYardSpacing / 2);
+}
+
 CPoint FieldViewState::ScrollAfterZoom(CPoint oldTopLeft, int oldExtent, const CPxDoc& doc) const {
   const CPoint middle{oldTopLeft.x + oldExtent / 2, oldTopLeft.y + oldExtent / 4};
   CPoint out{std::max(0, middle.x - m_nExtent / 2), std::max(0, middle.y - m_nExtent / 4)};

@@ -40,6 +40,9 @@ class FieldViewState {
   Perspective GetPerspective(const CPxDoc& doc) const;
   // The point as drawn: projected in 3D mode, unchanged otherwise.
   CPoint Project(CPoint pt, const CPxDoc& doc) const;
+  // The highest y anything is drawn at: the world's top, or in 3D a little above the far
+  // edge of the field, where the perspective leaves nothing to see above.
+  int ContentTop(const CPxDoc& doc) const;
 
   // Zoom commands; each returns whether it changed the extent.
   bool CanZoomIn() const { return m_nExtent > kMinExtent; }

@@ -17,6 +17,7 @@ class Painter {
   Canvas& canvas() { return m_canvas; }
   bool IsPrinting() const { return m_canvas.IsPrinting(); }
   CRect ClipBox() const { return m_canvas.ClipBox(); }
+  int LegibleSize() const { return m_canvas.LegibleSize(); }
 
   void SetPen(const Pen& pen) {
     if (m_pen != pen) m_canvas.SetPen(*(m_pen = pen));
@@ -44,6 +45,7 @@ class Painter {
   int WrappedText(const CRect& rect, const std::string& text) { return m_canvas.WrappedText(rect, text); }
   void Bitmap(const CRect& bounds, const SymbolBitmap& bitmap) { m_canvas.Bitmap(bounds, bitmap); }
   void InvertRect(const CRect& rect) { m_canvas.InvertRect(rect); }
+  void SetOutlineEmphasis(bool on) { m_canvas.SetOutlineEmphasis(on); }
   bool BeginLayer(std::uint64_t key, bool opaque) { return m_canvas.BeginLayer(key, opaque); }
   void EndLayer() { m_canvas.EndLayer(); }
 

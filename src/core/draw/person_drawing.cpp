@@ -2,6 +2,7 @@
 
 #include "core/draw/print_style.h"
 #include "core/draw/record_style.h"
+#include <algorithm>
 #include <string>
 
 namespace px {
@@ -94,13 +95,21 @@ void DrawPerson(Painter& painter, const CPxDoc& doc, CPerson& person, const Draw
   if (pos.x == POSITION_NONE_VALUE || pos.y == POSITION_NONE_VALUE) return;
   const bool printing = painter.IsPrinting();
   const bool mono = BlackOnWhite(printing, doc);
-  const int half = doc.m_nPersonSize;
+  const int half = std::max(doc.m_nPersonSize, (painter.LegibleSize() + 1) / 2);
   const CRect rc{pos.x - half, pos.y - half, pos.x + half, pos.y + half};
   const Pen pen = RecordPen(person, DRAW_NOW, view, printing, doc);
   const Brush brush = RecordBrush(person, printing, doc);
 
   if (view && view->is3D) {
     DrawPerspectiveMarker(painter, person, rc, pen, brush, *view, mono);
+    // Far markers shrink to a few pixels: the letters above them still tell who stands there.
+    if (!person.m_strNote.empty()) {
+      const Font font = LetterFont(doc);
+      const CPoint top = view->Project(CPoint{pos.x, rc.top});
+      painter.SetFont(font);
+      painter.SetTextColor(pen.color);
+      painter.Text(CPoint{top.x, top.y - font.height}, person.m_strNote, TextAlign::TopCenter);
+    }
   } else if (!person.m_strNote.empty()) {
     // Letters take the marker's place.
     if (doc.m_bLetterFill) painter.FillRect(rc, mono ? kWhite : person.m_logbrush.lbColor);

@@ -44,6 +44,7 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
   const bool full = DrawsInFull(doc, view, printing);
   const int current = doc.m_nCurrentStep;
 
+  painter.SetOutlineEmphasis(true);
   if (full && doc.m_bOutlinePast) DrawOutlines(painter, doc, view, DRAW_PAST);
   if (full && doc.m_bOutlineFuture) DrawOutlines(painter, doc, view, DRAW_FUTURE);
 
@@ -60,6 +61,7 @@ void DrawStep(Painter& painter, CPxDoc& doc, const DrawView& view) {
       DrawPivotMarker(painter, f, DRAW_NOW, &view);
     }
   }
+  painter.SetOutlineEmphasis(false);
 
   if (!full && view.is3D && (doc.m_bFill3D || doc.m_bOutlineFill3D)) {
     doc.ArrangeForPerspective();

@@ -65,9 +65,17 @@ TEST_F(CliTest, FailuresNameThePathAndTheReason) {
       {{"info", Path("folder.sho")}, "cannot read " + Path("folder.sho") + ": Is a directory"},
       {{"dump", Path("pipe.sho")}, "cannot read " + Path("pipe.sho") + ": not a regular file"},
       {{"info", "/dev/zero"}, "cannot read /dev/zero: not a regular file"},
-      {{"info", Path("junk.sho")}, "Unexpected file format."},
-      {{"roundtrip", Path("junk.sho"), Path("out.sho")}, "Unexpected file format."},
-      {{"new", Path("nowhere/new.sho")}, "cannot write " + Path("nowhere/new.sho") + ": No such file or directory"},
+      {{"info", Path("nowhere/x.sho")},
+       "cannot read " + Path("nowhere/x.sho") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
+      {{"info", Path("junk.sho")}, Path("junk.sho") + ": Unexpected file format."},
+      {{"roundtrip", Path("junk.sho"), Path("out.sho")}, Path("junk.sho") + ": Unexpected file format."},
+      {{"new", Path("nowhere/new.sho")},
+       "cannot write " + Path("nowhere/new.sho") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
+      {{"render", kDemo, "--step", "0", "-o", Path("nowhere/a.png")},
+       "cannot write " + Path("nowhere/a.png") + ": No such file or directory (the folder " + Path("nowhere") +
+           " does not exist)"},
       {{"new", Path("folder.sho")}, "cannot write " + Path("folder.sho") + ": Is a directory"},
       {{"new", Path("pipe.sho")}, "cannot write " + Path("pipe.sho") + ": not a regular file"},
   };
@@ -106,6 +114,10 @@ TEST_F(CliTest, MisuseAndArgumentsBeyondTheShowExitWithTwo) {
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]) << " " << (args.size() > 2 ? args[2] : "");
     EXPECT_NE(r.err.find("usage: pyxaro-cli"), std::string::npos) << r.err;
   }
+  // A step past the end says so, rather than only giving the range.
+  const CliRun beyond = Cli({"render", kDemo, "--step", "99999", "-o", Path("a.png")});
+  EXPECT_EQ(beyond.status, 2);
+  EXPECT_NE(beyond.err.find("--step 99999 is beyond the show's last step, 32"), std::string::npos) << beyond.err;
   const CliRun last = Cli({"positions", kDemo, "--from", "32", "--csv"});
   EXPECT_EQ(last.status, 0) << last.err;
   EXPECT_EQ(last.out.substr(0, 3), "32,");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <cstring>
 
 #include "core/doc/archive.h"
 #include "core/doc/pxdoc.h"
@@ -131,6 +133,27 @@ TEST(DamagedFile, PointsNearTheIntegerLimitsKeepTheBoxInOrder) {
     p->SetCurrentPosition(at);
     EXPECT_LT(p->m_rcBase.left, p->m_rcBase.right);
     EXPECT_LT(p->m_rcBase.top, p->m_rcBase.bottom);
+  }
+}
+
+// A damaged header: a step size or interval that is not finite, or no dialog would take, is
+// put back to its default and the rest of the show opens; a plausible one is kept.
+TEST(DamagedFile, AbsurdStepSizeAndIntervalGetTheirDefaults) {
+  const struct {
+    double stored, step, interval;
+  } cases[] = {{60.0, 60.0, 60.0},       {3.86e-207, 45.0, 90.0}, {-90.0, 45.0, 90.0},
+               {1e300, 45.0, 90.0},      {NAN, 45.0, 90.0},       {INFINITY, 45.0, 90.0}};
+  for (const auto& c : cases) {
+    CPxDoc doc;
+    doc.m_strTitle = "kept";
+    std::vector<std::uint8_t> bytes = SaveShowToBytes(doc);
+    // The two doubles follow the two version words.
+    for (size_t at : {size_t{4}, size_t{12}}) std::memcpy(&bytes[at], &c.stored, sizeof c.stored);
+    CPxDoc loaded;
+    LoadShowFromBytes(bytes, loaded);
+    EXPECT_EQ(loaded.m_dStepSize, c.step) << c.stored;
+    EXPECT_EQ(loaded.m_dInterval, c.interval) << c.stored;
+    EXPECT_EQ(loaded.m_strTitle, "kept");
   }
 }
 

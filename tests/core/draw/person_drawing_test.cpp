@@ -165,7 +165,7 @@ TEST(PersonDrawing, PerspectivePeopleFromBackToFront) {
   CPxDoc doc;  // "Fill in 3D mode" is on by default
   AddPerson(doc, 1, CPoint{4320, 4140})->m_logbrush.lbColor = kBlue;
   AddPerson(doc, 2, CPoint{1000, 1000});
-  AddPerson(doc, 3, CPoint{2000, 2000});
+  AddPerson(doc, 3, CPoint{2000, 2000})->m_strNote = "T";
   doc.AddPerson(std::make_unique<CPerson>())->m_nNumber = 4;  // no place
   DrawView view;
   view.is3D = true;  // B = 4140, cx = 4320, H = 2400, D = 3400
@@ -183,6 +183,11 @@ TEST(PersonDrawing, PerspectivePeopleFromBackToFront) {
   // x 4320 -+ 24 * 3400 / s, the sums truncated.
   EXPECT_EQ(quads[3].points, (std::vector<CPoint>{{4296, 4124}, {4343, 4124}, {4344, 4157}, {4295, 4157}}));
   EXPECT_EQ(quads[3].brush, (Brush{false, kBlue}));
+  // Letters stand above their marker, which is still drawn.
+  const auto letters = canvas.Of(Op::Text);
+  ASSERT_EQ(letters.size(), 1u);
+  EXPECT_EQ(letters[0].text, "T");
+  EXPECT_LE(letters[0].points[0].y + letters[0].font.height, quads[2].points[0].y);
 }
 
 TEST(PersonDrawing, PathsOverTheShow) {

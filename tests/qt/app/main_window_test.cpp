@@ -4,9 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/show_document.h"
+#include "app/window_geometry.h"
 #include "core/doc/show_file.h"
 #include "qt/qt_support.h"
 #include "view/field_view.h"
@@ -204,6 +208,57 @@ TEST_F(MainWindowTest, ZoomAndPerspectiveCommandsFollowTheirLimits) {
   EXPECT_FALSE(Command("Decrease 3d Height")->isEnabled());
   Run("Increase 3d Depth");
   EXPECT_EQ(view->doc().m_n3DDepth, 1700 + 36);
+}
+
+// A show fills the window it opens in, Zoom Normal shows its whole field in the middle of
+// it, and the Window menu lists the shows with the active one checked.
+TEST_F(MainWindowTest, ShowsFillTheWindowAndTheWindowMenuListsThem) {
+  window->resize(1000, 700);
+  FieldView* first = window->NewShow();
+  FieldView* second = window->OpenShow(WriteShow("two.sho"));
+  ASSERT_TRUE(first && second);
+  QTest::qWait(1);
+  EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(second->parentWidget())->isMaximized());
+  Run("Zoom &Out");
+  Run("Zoom &Normal");
+  const QRectF field = second->Mapping().ToDevice(second->state().m_rcField);
+  const QRectF page(QPointF(0, 0), QSizeF(second->viewport()->size()));
+  EXPECT_TRUE(page.contains(field)) << field.left() << "," << field.top() << " " << field.right() << "," << field.bottom();
+  EXPECT_NEAR(field.left(), page.right() - field.right(), 2.0);
+
+  QMenu* menu = nullptr;
+  for (QAction* action : window->menuBar()->actions())
+    if (action->text() == QStringLiteral("&Window")) menu = action->menu();
+  ASSERT_NE(menu, nullptr);
+  auto listed = [&] {
+    emit menu->aboutToShow();
+    QStringList entries;
+    for (QAction* action : menu->actions())
+      if (action->isCheckable()) entries << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+    return entries;
+  };
+  const QString firstTitle = first->showDocument().Title();
+  EXPECT_EQ(listed(), QStringList({QStringLiteral("&1 ") + firstTitle, QStringLiteral("&2 two.sho *")}));
+  for (QAction* action : menu->actions())
+    if (action->text().endsWith(firstTitle)) action->trigger();
+  EXPECT_EQ(window->ActiveView(), first);
+  EXPECT_EQ(listed(), QStringList({QStringLiteral("&1 ") + firstTitle + QStringLiteral(" *"), QStringLiteral("&2 two.sho")}));
+}
+
+// The first start fills most of the screen; later starts come back where the window was.
+TEST_F(MainWindowTest, MainWindowGeometryIsRememberedAndFirstFitsTheScreen) {
+  QMainWindow fresh;
+  RestoreWindowGeometry(fresh, settings);
+  const QRect free = fresh.screen()->availableGeometry();
+  EXPECT_LE(fresh.width(), free.width());
+  EXPECT_GE(fresh.width(), free.width() * 8 / 10);
+  EXPECT_LE(fresh.height(), free.height());
+
+  fresh.setGeometry(40, 50, 640, 480);
+  SaveWindowGeometry(fresh, settings);
+  QMainWindow again;
+  RestoreWindowGeometry(again, settings);
+  EXPECT_EQ(again.size(), QSize(640, 480));
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ TEST(CliCharts, PrintWritesThePagesPrintingWouldMakeAndMistakesEndWithAStatus) {
   file.close();
   const CliRun bad = RunCli({"print", damaged, "-o", dir.filePath(QStringLiteral("d.pdf"))});
   EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err, "Unexpected file format.\n");
+  EXPECT_EQ(bad.err, damaged.toStdString() + ": Unexpected file format.\n");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "qt/qt_support.h"
 #include "view/field_view.h"
+#include "core/animation/time_line.h"
 #include "view/time_line_window.h"
 
 namespace px {
@@ -48,9 +49,9 @@ TEST_F(AnimationTest, UPlaysTheDemoShowAtItsTempoAndSStopsIt) {
   QTest::keyClick(view, Qt::Key_U);
   EXPECT_TRUE(doc.m_bPlaying);
   ASSERT_TRUE(view->animationTimer().isActive());
-  // Tempo 300 steps a minute: 60000 / 300 = 200 ms a step.
-  EXPECT_EQ(doc.m_nTempo, 300);
-  EXPECT_EQ(view->animationTimer().interval(), 200);
+  // The demo marches at 144 steps a minute: 60000 / 144 = 416 ms a step.
+  EXPECT_EQ(doc.m_nTempo, 144);
+  EXPECT_EQ(view->animationTimer().interval(), 416);
 
   const int before = doc.m_nCurrentStep;
   const int paints = counter.paints;
@@ -166,15 +167,16 @@ TEST_F(AnimationTest, TimeLineFollowsEveryNavigation) {
   timeLine->resize(160, 320);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(timeLine));
 
-  // Last step 32 in 320 pixels: step s at y = s x 320 / 32 = 10 s. The red arrow points left
-  // with its tip 10 pixels from the right edge, (150, y), its notch at 155: (153, y) is red.
+  // The red arrow at step 9 points left with its tip 10 pixels inside the scale's right end
+  // and its notch 5 pixels behind the tip: 3 pixels behind the tip is red.
+  const CRect scale = TimeLineScale(CRect{0, 0, 160, 320}, 32);
   PaintCounter counter(timeLine);
   Run("N&ext Picture");
   EXPECT_TRUE(WaitUntil([&] { return counter.paints > 0; })) << "no repaint after Next Picture";
   const int paints = counter.paints;
   Run("&Next Step");
   EXPECT_TRUE(WaitUntil([&] { return counter.paints > paints; })) << "no repaint after Next Step";
-  EXPECT_EQ(timeLine->grab().toImage().pixel(153, 90), kRed);
+  EXPECT_EQ(timeLine->grab().toImage().pixel(scale.right - 7, TimeLineY(scale, 9, 32)), kRed);
 
   toggle->trigger();
   EXPECT_EQ(window->TimeLineOf(view->showDocument()), nullptr);

@@ -3,7 +3,9 @@
 // resolution where one pixel is five field units: field (x, y) is pixel (x / 5, y / 5).
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "app/show_document.h"
@@ -11,6 +13,16 @@
 #include "view/field_view.h"
 
 namespace px::test {
+
+// The pixels of `image` within `area` (all of it when empty) that `keep` accepts.
+inline int Count(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area = {}) {
+  if (area.isEmpty()) area = image.rect();
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += keep(image.pixel(x, y));
+  return n;
+}
+inline bool Dark(QRgb p) { return qGray(p) < 100; }
 
 class FieldViewFixture : public ::testing::Test {
  protected:
@@ -26,6 +38,7 @@ class FieldViewFixture : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
   }
   CPxDoc& doc() { return show->doc(); }
+  QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   CFormation* AddRectangle(CRect rect, int kind = SHAPE_RECTANGLE) {
     auto formation = std::make_unique<CDrawRect>(rect);
     formation->m_nShape = kind;

@@ -22,19 +22,11 @@ namespace {
 
 constexpr QRgb kSurround = qRgb(192, 192, 192);
 
-// The pixels of `image` within `area` (all of it when empty) that `keep` accepts.
-int Count(const QImage& image, const std::function<bool(QRgb)>& keep, QRect area = {}) {
-  if (area.isEmpty()) area = image.rect();
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += keep(image.pixel(x, y));
-  return n;
-}
-bool Dark(QRgb p) { return qGray(p) < 100; }
+using test::Count;
+using test::Dark;
 
 class FieldPixels : public test::FieldViewFixture {
  protected:
-  QImage Shot() { return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   // Whether a pixel of the colour lies within one pixel of (x, y) along the row.
   static bool NearX(const QImage& image, int x, int y, QRgb colour) {
     for (int dx = -1; dx <= 1; ++dx)
@@ -57,29 +49,38 @@ TEST_F(FieldPixels, FieldSitsInTheGreySurroundThroughTheIsotropicMapping) {
   EXPECT_EQ(image.pixel(868, 400), qRgb(255, 255, 255));
 }
 
-TEST_F(FieldPixels, OneScaleForBothAxesFitsTheNarrowerSideInTheFieldsColour) {
-  // 648 / 4320 = 0.15 < 1728 / 8640 = 0.2: the field's left edge 720 lands on pixel 108 and
-  // its top 360 on pixel 54.
+TEST_F(FieldPixels, OneScaleForBothAxesAndAWorldSmallerThanTheWindowSitsInItsMiddle) {
+  // 648 / 4320 = 0.15 < 1728 / 8640 = 0.2: the field is 7200 x 0.15 = 1080 pixels wide, and
+  // the whole chart (6300 units, 945 pixels) is shorter than the 1000-pixel window.
   view->SetDeviceResolution(QSize(1728, 648));
   doc().m_crField = RGB(20, 140, 60);
   const QImage image = Shot();
-  EXPECT_EQ(image.pixel(105, 300), kSurround);
-  EXPECT_EQ(image.pixel(111, 300), qRgb(20, 140, 60));
-  EXPECT_EQ(image.pixel(300, 51), kSurround);
-  EXPECT_EQ(image.pixel(300, 57), qRgb(20, 140, 60));
+  const QRgb field = qRgb(20, 140, 60);
+  auto first = [&](int from, int step, auto at) {
+    for (int i = from; i >= 0 && i < 1728; i += step)
+      if (at(i) == field) return i;
+    return -1;
+  };
+  const int left = first(0, 1, [&](int x) { return image.pixel(x, 300); });
+  const int right = first(image.width() - 1, -1, [&](int x) { return image.pixel(x, 300); });
+  EXPECT_NEAR(right - left, 1080, 2);
+  EXPECT_NEAR(left, image.width() - 1 - right, 2);
+  const int top = first(0, 1, [&](int y) { return y < image.height() ? image.pixel(800, y) : 0u; });
+  EXPECT_NEAR(top, (1000 - 945) / 2 + 54, 2);  // the field's top at 360 units is 54 pixels down
 }
 
-TEST_F(FieldPixels, PerspectiveKeepsTheNearEdgeAndTheMiddleLine) {
+TEST_F(FieldPixels, PerspectiveFieldFillsTheViewFromItsFarEdgeDown) {
   view->Toggle3D();
   const QImage image = Shot();
-  // The near edge y 4140 stays on row 828, drawn as the outline in 3D.
-  EXPECT_TRUE(image.pixel(300, 828) == qRgb(0, 0, 0) || image.pixel(300, 827) == qRgb(0, 0, 0));
-  // The middle line keeps x 4320 (column 864) and runs from the near edge up to the far edge:
-  // v = 4140 - 360 = 3780, s = 3780 + 3400 = 7180, y = 4140 - trunc(2400 * 3780 / 7180)
-  // = 4140 - 1263 = 2877, row 575.4. Above it lies only the flat field fill.
-  EXPECT_TRUE(NearX(image, 864, 700, qRgb(0, 0, 0)));
-  EXPECT_TRUE(NearX(image, 864, 580, qRgb(0, 0, 0)));
-  EXPECT_FALSE(NearX(image, 864, 560, qRgb(0, 0, 0)));
+  // The far edge 4140 - trunc(2400 * 3780 / 7180) = 2877; what is drawn starts half a yard
+  // spacing above it (2697) and ends with the chart at 6300: 3603 units, 720.6 pixels, in
+  // the middle of the 1000-pixel window, 139.7 rows down. The far edge is row 175.7, the
+  // near edge (4140) row 428.3; above the far edge is surround only, no flat field.
+  EXPECT_EQ(Count(image, [](QRgb p) { return p == qRgb(255, 255, 255); }, QRect(0, 0, 1728, 170)), 0);
+  EXPECT_TRUE(NearX(image, 864, 180, qRgb(0, 0, 0)));
+  EXPECT_TRUE(NearX(image, 864, 425, qRgb(0, 0, 0)));
+  EXPECT_FALSE(NearX(image, 864, 170, qRgb(0, 0, 0)));
+  EXPECT_EQ(image.pixel(700, 300), qRgb(255, 255, 255));
 }
 
 TEST_F(FieldPixels, SelectedFormationIsDrawnInTheSelectedColourUntilDeselected) {
