@@ -23,14 +23,21 @@ class ScriptedUi : public Ui {
 
   // Queues the answers of the next Yes/No/Cancel questions, in order.
   void AnswerThreeWay(px::Answer answer) { m_threeWay.push_back(answer); }
+  // Queues the answers of the next Yes/No questions.
+  void AnswerYesNo(bool yes) { m_yesNo.push_back(yes); }
 
   void MessageBox(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"message", text, caption});
   }
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
-    ADD_FAILURE() << "unscripted question: " << text;
-    return false;
+    if (m_yesNo.empty()) {
+      ADD_FAILURE() << "unscripted question: " << text;
+      return false;
+    }
+    const bool yes = m_yesNo.front();
+    m_yesNo.pop_front();
+    return yes;
   }
   px::Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
@@ -67,6 +74,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> m_statusTexts;
   std::vector<std::string> m_stepBoxTexts;
   std::deque<px::Answer> m_threeWay;
+  std::deque<bool> m_yesNo;
   int m_beeps = 0;
   int m_viewUpdates = 0;
   int m_animationStops = 0;
