@@ -8,6 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 PACKAGES=(build-essential cmake ninja-build ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
+          librtmidi-dev libfluidsynth-dev timgm6mb-soundfont
           fonts-dejavu-core xvfb xauth)
 
 missing=()

@@ -7,7 +7,9 @@
 #include "core/animation/navigation.h"
 #include "dialogs/animation_options_dialog.h"
 #include "dialogs/go_to_step_dialog.h"
+#include "dialogs/music_dialogs.h"
 #include "view/field_view.h"
+#include "view/midi_service.h"
 #include "view/time_line_window.h"
 
 namespace px {
@@ -19,7 +21,8 @@ using Navigation = void (*)(CPxDoc&, Ui&);
 const char* const kAnimateCommands[] = {
     "&Start",          "S&top",          "&Rewind",      "&Next Step",         "&Previous Step",
     "Go To Step...",   "N&ext Picture",  "Pre&vious Picture", "&Go To End",    "Ne&xt Comment",
-    "Previo&us Comment", "Next S&ong",   "Previous Son&g", "Animation Options..."};
+    "Previo&us Comment", "Next S&ong",   "Previous Son&g", "Animation Options...", "Song List...",
+    "MIDI Output Device..."};
 
 }  // namespace
 
@@ -60,6 +63,26 @@ void MainWindow::BuildAnimateMenu(QMenu* animate) {
   AddCommand(animate, QStringLiteral("Animation Options..."), key("A"),
              tr("Step size, tempo and what happens at pictures and at the end"), [this] {
                OnActiveView([this](FieldView& v) { EditAnimationOptions(v.doc(), v.ui(), this); });
+             });
+  AddCommand(animate, QStringLiteral("Song List..."), QKeySequence(), tr("The songs of the show and their steps"), [this] {
+    OnActiveView([this](FieldView& v) {
+      RunSongList(v.doc(), v.ui(), [&](SongListDialog& model) {
+        return SongListQtDialog(model, v.ui(), this).exec() == QDialog::Accepted;
+      });
+    });
+  });
+  AddCommand(animate, QStringLiteral("MIDI Output Device..."), QKeySequence(), tr("The device the show's songs play on"),
+             [this] {
+               OnActiveView([this](FieldView& v) {
+                 SystemMidiOut& devices = MidiService::Instance().Devices();
+                 devices.Refresh();
+                 RunMidiDeviceChoice(
+                     v.doc(), v.ui(), devices,
+                     [&](MidiDeviceDialog& model) {
+                       return MidiDeviceQtDialog(model, v.ui(), this).exec() == QDialog::Accepted;
+                     },
+                     [&] { v.songPlayer().OpenShowDevice(); });
+               });
              });
 }
 

@@ -13,6 +13,7 @@ int DemoCommand(const Args& args);       // demo OUT
 int DescribeCommand(const Args& args);   // describe X Y
 int ReportCommand(const Args& args);     // report FILE --person ID
 int PositionsCommand(const Args& args);  // positions FILE [--from S] [--to T] [--csv]
+int MidiCommand(const Args& args);       // midi FILE [--offset STEPS]
 int PlayCommand(const Args& args);       // play FILE [--from S] [--ticks N]
 int SpotsCommand(const Args& args);      // spots FILE [--step N]
 int RenderCommand(const Args& args);     // render FILE --step N -o OUT [--width W] [--height H] [--3d]

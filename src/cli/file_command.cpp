@@ -1,10 +1,14 @@
 // The commands on whole show files: new, info, dump, roundtrip and demo.
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/demo_show.h"
+#include "cli/demo_song.h"
 #include "cli/show_json.h"
 #include "core/doc/pxdoc.h"
+#include "core/midi/midi_file.h"
 #include "core/util/cp1252.h"
 
 namespace px {
@@ -53,6 +57,14 @@ int DemoCommand(const Args& args) {
   const Options options(args, {}, 1);
   auto doc = BuildDemoShow();
   SaveShowOrFail(options.Positional(0), *doc);
+  // The show's song goes beside it, where the show looks for a song named without a folder.
+  const std::vector<std::uint8_t> song = BuildDemoSong();
+  const auto file = MidiFile::FromBytes(song);
+  if (!file || SongLengthInSteps(*file) != 32) throw CliFailure{1, "the demo song does not read back as 32 steps"};
+  const std::filesystem::path songPath = std::filesystem::path(options.Positional(0)).parent_path() / "demo.mid";
+  std::ofstream out(songPath, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(song.data()), static_cast<std::streamsize>(song.size()));
+  if (!out.flush()) throw CliFailure{1, "cannot write " + songPath.string()};
   return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "view/field_view.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include "core/animation/song_for_step.h"
 #include "core/doc/hit_test.h"
 #include "qtdraw/chart.h"
+#include "view/midi_service.h"
 #include "view/tool_cursors.h"
 
 namespace px {
@@ -22,8 +24,11 @@ FieldView::FieldView(ShowDocument& show, Ui& ui, QWidget* parent)
     : QAbstractScrollArea(parent),
       m_show(show),
       m_ui(ui),
+      m_player(show.doc(), ui, []() -> MidiPlayer& { return MidiService::Instance().Player(); },
+               [this] { return m_show.Path().isEmpty() ? std::string() : QFileInfo(m_show.Path()).absolutePath().toStdString(); }),
       m_clock(show.doc(), ui, m_player, *this),
       m_tools(show.doc(), ui, *this, &SharedToolChoice()) {
+  m_player.SetClock(&m_clock);
   // Steps are beats: keep their spacing even.
   m_timer.setTimerType(Qt::PreciseTimer);
   connect(&m_timer, &QTimer::timeout, this, &FieldView::AnimationTick);

@@ -11,7 +11,7 @@
 
 #include "core/animation/animation_clock.h"
 #include "core/animation/animation_host.h"
-#include "core/animation/song_player.h"
+#include "core/animation/midi_song_player.h"
 #include "core/draw/field_view_draw.h"
 #include "core/tools/pointer_tools.h"
 #include "qtdraw/canvas_cache.h"
@@ -36,6 +36,7 @@ class FieldView : public QAbstractScrollArea,
   Ui& ui() { return m_ui; }
   // The clock that plays the show in this view, and the timer that drives it.
   AnimationClock& clock() { return m_clock; }
+  MidiSongPlayer& songPlayer() { return m_player; }
   const QTimer& animationTimer() const { return m_timer; }
   // One period of the animation timer (what its timeout does).
   void AnimationTick() { m_clock.OnTimer(); }
@@ -134,7 +135,7 @@ class FieldView : public QAbstractScrollArea,
   int m_pasteCount = 0;
   std::optional<CRect> m_band;
   ToolCursor m_cursor = ToolCursor::Arrow;
-  SilentSongPlayer m_player;  // songs stay silent until the program has MIDI output
+  MidiSongPlayer m_player;  // the show's songs, on the program's MIDI player
   QTimer m_timer;
   AnimationClock m_clock;
   PointerTools m_tools;

@@ -52,9 +52,13 @@ void AnimationClock::OnTimer() {
   if (m_doc.m_bSongStarted && !m_player.IsRunning()) {
     ForgetSong();
     const SongEntry song = LookUpSong(m_doc.m_nCurrentStep);
-    // Past the last song the show goes on on the timer from the next tick.
-    if (!song.fileName.empty()) StartSong(song);
-    return;
+    // Past the last song the show goes on on the timer from the next tick. A song whose
+    // music ran out before its steps did is not started again over the rest of them: it
+    // would run out at once, tick after tick, and hold the show still.
+    if (!song.fileName.empty() && (song.fileName != m_doc.m_strLastSong || song.beginStep != m_doc.m_nLastSongBegin)) {
+      StartSong(song);
+      return;
+    }
   }
 
   m_host.KillTimer();
@@ -116,7 +120,9 @@ void AnimationClock::OnSongBeat(int startBeat) {
   // A beat still queued when the show stopped moves nothing.
   if (!m_bActive || !m_doc.m_bPlaying) return;
   const SongEntry song = LookUpSong(m_doc.m_nCurrentStep);
-  if (!song.fileName.empty()) m_doc.SetCurrentStep(song.beginStep + startBeat);
+  // The step before the beat's, so the advance below shows begin + offset + beats: the
+  // show stays on the beat the music has reached, not one ahead of it.
+  if (!song.fileName.empty()) m_doc.SetCurrentStep(song.beginStep + startBeat - 1);
   OnAnimationStep();
 }
 

@@ -38,13 +38,13 @@ TEST(AnimationSongs, StartBeginsTheCoveringSongAtTheStepsOffsetAndTheBeatsStep) 
   // The ticks neither move the show nor start the same song over.
   EXPECT_EQ(f.Ticks(3), (Steps{20, 20, 20}));
   EXPECT_EQ(f.player.starts.size(), 1u);
-  // The first beat hands over offset 4 + 1: begin 16 + 5 = 21, and the step moves to 22.
+  // The first beat hands over offset 4 + 1: the show is on the music's beat, 16 + 5.
   f.clock.OnSongBeat(5);
-  EXPECT_EQ(f.doc.m_nCurrentStep, 22);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 21);
   f.clock.Stop();
   EXPECT_FALSE(f.player.running);
   f.clock.OnSongBeat(6);  // still queued after the stop: ignored
-  EXPECT_EQ(f.doc.m_nCurrentStep, 22);
+  EXPECT_EQ(f.doc.m_nCurrentStep, 21);
 }
 
 TEST(AnimationSongs, ASongThatCannotStartStopsTheShowWithAMessage) {
@@ -91,18 +91,18 @@ TEST(AnimationSongs, ASongThatRunsOutHandsOverToTheSongAtTheStepOrToTheTimer) {
   f.PlayFrom(5, 1);
   f.doc.SetCurrentStep(9);   // the beats moved the show on
   f.player.running = false;  // the file ended before the song's steps did
-  f.clock.OnTimer();
+  // The same song is not started again over its last steps: the timer moves the show.
+  EXPECT_EQ(f.Ticks(2), (Steps{10, 11}));
   f.doc.SetCurrentStep(16);
-  f.player.running = false;
-  f.clock.OnTimer();
-  EXPECT_EQ(f.player.starts, (Starts{{"a.mid", 5}, {"a.mid", 9}, {"b.mid", 0}}));
+  EXPECT_EQ(f.Ticks(1), (Steps{16}));
+  EXPECT_EQ(f.player.starts, (Starts{{"a.mid", 5}, {"b.mid", 0}}));
 
   // Past the last song the show goes on on the timer, without a message.
   f.doc.SetCurrentStep(32);
   f.player.running = false;
-  EXPECT_EQ(f.Ticks(3), (Steps{32, 33, 34}));
+  EXPECT_EQ(f.Ticks(3), (Steps{33, 34, 35}));
   EXPECT_TRUE(f.ui.m_messages.empty());
-  EXPECT_EQ(f.player.starts.size(), 3u);
+  EXPECT_EQ(f.player.starts.size(), 2u);
 }
 
 // Without MIDI play no song covers a step (SongForStep above).

@@ -23,6 +23,8 @@ class ScriptedUi : public Ui {
 
   // Queues the answers of the next Yes/No/Cancel questions, in order.
   void AnswerThreeWay(px::Answer answer) { m_threeWay.push_back(answer); }
+  // Queues the answers of the next Yes/No questions.
+  void AnswerYesNo(bool yes) { m_yesNo.push_back(yes); }
 
   void MessageBox(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"message", text, caption});

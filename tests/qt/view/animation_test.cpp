@@ -44,6 +44,7 @@ class AnimationTest : public test::AppFixture {
 TEST_F(AnimationTest, UPlaysTheDemoShowAtItsTempoAndSStopsIt) {
   FieldView* view = OpenDemo();
   CPxDoc& doc = view->doc();
+  doc.m_bSyncToMidi = 0;  // the timer's tempo, not the song's beats
   PaintCounter counter(view->viewport());
 
   QTest::keyClick(view, Qt::Key_U);
@@ -66,6 +67,19 @@ TEST_F(AnimationTest, UPlaysTheDemoShowAtItsTempoAndSStopsIt) {
   QTest::keyClick(view, Qt::Key_S);
   EXPECT_FALSE(doc.m_bPlaying);
   EXPECT_FALSE(view->animationTimer().isActive());  // a late tick: AnimationClock.EachTickStepsBeepsAndGrowsTheShow
+}
+
+TEST_F(AnimationTest, TheDemoSongsBeatsMoveTheShowFromTheClocksThread) {
+  FieldView* view = OpenDemo();
+  CPxDoc& doc = view->doc();
+  doc.SetCurrentStep(4);
+  QTest::keyClick(view, Qt::Key_U);
+  ASSERT_TRUE(view->songPlayer().IsRunning());
+  // The song at 120 beats a minute, not the timer's 300 steps: a beat every half second.
+  EXPECT_TRUE(WaitUntil([&] { return doc.m_nCurrentStep >= 6; }, 5000));
+  EXPECT_LE(doc.m_nCurrentStep, 8);
+  QTest::keyClick(view, Qt::Key_S);
+  EXPECT_FALSE(view->songPlayer().IsRunning());
 }
 
 TEST_F(AnimationTest, OnlyTheActiveViewPlaysAndLeavingItStopsTheShow) {
