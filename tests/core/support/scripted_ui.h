@@ -29,9 +29,6 @@ class ScriptedUi : public Ui {
   void MessageBox(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"message", text, caption});
   }
-  // Queues the answers of the next Yes/No questions, in order (true for Yes).
-  void AnswerYesNo(bool yes) { m_yesNo.push_back(yes); }
-
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     m_messages.push_back({"question", text, caption});
     if (m_yesNo.empty()) {
