@@ -13,12 +13,10 @@
 #include "app/widget_ui.h"
 #include "app/window_list.h"
 #include "core/animation/navigation.h"
-#include "dialogs/formation_properties_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
 #include "dialogs/show_settings_dialogs.h"
 #include "dialogs/view_options_dialog.h"
 #include "view/field_view.h"
-#include "core/commands/formation_properties_command.h"
 #include "view/time_line_window.h"
 
 namespace px {
@@ -124,17 +122,8 @@ void MainWindow::BuildMenus() {
                });
              });
 
-  QMenu* formation = menuBar()->addMenu(tr("F&ormation"));
-  AddCommand(formation, QStringLiteral("Formation &Properties..."), QKeySequence(),
-             tr("Change the selected formations"), [this] {
-               OnActiveView([this](FieldView& v) {
-                 const double stepLength = v.doc().m_dStepSize * 0.5;
-                 RunFormationProperties(v.doc(), v.ui(), &v, v.state().Parking(), [&](FormationPropertiesDialog& model) {
-                   return ShowFormationPropertiesDialog(model, stepLength, v.ui(), this);
-                 });
-                 UpdateCommandStates();
-               });
-             });
+  // Its commands are all registered ones; the menu stands here for its place and mnemonic.
+  menuBar()->addMenu(tr("F&ormation"));
 
   QMenu* view = menuBar()->addMenu(tr("&View"));
   AddCommand(view, QStringLiteral("Zoom &In"), QKeySequence(), tr("Show the field larger"),
@@ -312,7 +301,7 @@ void MainWindow::UpdateCommandStates() {
   FieldView* view = ActiveView();
   const bool hasView = view != nullptr;
   for (const char* name : {"&Close", "&Save", "Save &As...", "&Print...", "Print Pre&view", "Export P&DF...",
-                           "Document Info...", "Formation &Properties...", "Zoom &Normal", "3D Mode",
+                           "Document Info...", "Zoom &Normal", "3D Mode",
                            "Increase 3d Height", "Increase 3d Depth", "Field Options", "View Options...",
                            "Set Bitmaps...", "Time Line..."})
     if (QAction* a = Command(QString::fromLatin1(name))) a->setEnabled(hasView);

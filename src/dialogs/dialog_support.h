@@ -7,6 +7,8 @@
 #include <QString>
 #include <string>
 
+#include "core/ui/dialog_model.h"
+
 #include "core/ui/ui.h"
 #include "core/util/types.h"
 
@@ -51,5 +53,13 @@ class ModelDialog : public QDialog {
  private:
   QDialogButtonBox* m_buttons;
 };
+
+// Runs a bound dialog modally; on OK its model's values go back to the command's model.
+template <class Dialog, class Model>
+std::string RunModelDialog(Dialog& dialog, Model& model) {
+  if (dialog.exec() != QDialog::Accepted) return kButtonCancel;
+  model = dialog.model();
+  return kButtonOk;
+}
 
 }  // namespace px

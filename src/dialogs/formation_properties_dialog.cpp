@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/util/format.h"
+#include "dialogs/qt_dialog_host.h"
 #include "dialogs/step_calculator_dialog.h"
 
 namespace px {
@@ -224,11 +225,9 @@ void FormationPropertiesQtDialog::Calculate(QLineEdit* edit) {
   if (inches) edit->setText(Text(*inches));
 }
 
-bool ShowFormationPropertiesDialog(FormationPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent) {
-  FormationPropertiesQtDialog dialog(model, stepLength, ui, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  model = dialog.model();
-  return true;
+std::string ShowFormationPropertiesQtDialog(FormationPropertiesDialog& model, const QtDialogContext& context) {
+  FormationPropertiesQtDialog dialog(model, context.doc.m_dStepSize * 0.5, context.ui, context.parent);
+  return RunModelDialog(dialog, model);
 }
 
 }  // namespace px

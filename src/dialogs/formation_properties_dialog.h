@@ -55,7 +55,9 @@ class FormationPropertiesQtDialog : public ModelDialog {
   double m_stepLength;
 };
 
-// The dialog runner of the Formation Properties command: the modal dialog on the model.
-bool ShowFormationPropertiesDialog(FormationPropertiesDialog& model, double stepLength, Ui& ui, QWidget* parent);
+struct QtDialogContext;
+
+// The window of the Formation Properties command's dialog, with the show's step size for "S".
+std::string ShowFormationPropertiesQtDialog(FormationPropertiesDialog& model, const QtDialogContext& context);
 
 }  // namespace px

@@ -1,9 +1,15 @@
 #include "dialogs/qt_dialog_host.h"
 
+#include "dialogs/align_dialog.h"
+#include "dialogs/formation_properties_dialog.h"
+#include "dialogs/mirror_dialog.h"
+
 namespace px {
 
 void RegisterAllQtDialogs(QtDialogRegistry& registry) {
-  (void)registry;  // each Qt dialog of a command adds a line here: RegisterQtDialog<Model>(registry, Show...);
+  RegisterQtDialog<FormationPropertiesDialog>(registry, ShowFormationPropertiesQtDialog);
+  RegisterQtDialog<MirrorDialog>(registry, ShowMirrorQtDialog);
+  RegisterQtDialog<AlignDialog>(registry, ShowAlignQtDialog);
 }
 
 }  // namespace px

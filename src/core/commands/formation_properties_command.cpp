@@ -53,6 +53,7 @@ bool RunFormationProperties(CPxDoc& doc, Ui& ui, FormationView* view, ParkingLay
       !ui.AskYesNo("These properties will apply to ALL selected formations.  Continue?", kCaption))
     return false;
 
+  doc.SaveUndoSnapshot();
   ui.SetStatusText("Processing...");
   // A conversion replaces a formation in the document (and drops it from the selection), so
   // walk a copy of the selection.

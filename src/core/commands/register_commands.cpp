@@ -1,7 +1,11 @@
 #include "core/commands/register_commands.h"
 
 #include "core/commands/command_registry.h"
+<<<<<<< HEAD
 #include "core/commands/edit_commands.h"
+=======
+#include "core/commands/formation_commands.h"
+>>>>>>> main
 #include "core/commands/tool_commands.h"
 
 namespace px {
@@ -10,6 +14,7 @@ void RegisterAllCommands(CommandRegistry& registry) {
   // Each command group adds one line here, in menu order.
   RegisterEditCommands(registry);
   RegisterToolCommands(registry);
+  RegisterFormationCommands(registry);
 }
 
 }  // namespace px

@@ -225,7 +225,8 @@ void CFormation::Flip(int x, int y, int mode, FormationView* view) {
     if (flipX) mirrorAngles(PI);
     if (flipY) mirrorAngles(FULL_TURN);
   }
-  RecalcBounds(nullptr);
+  // The rectangle keeps its mirrored edges (a polygon's is not rebuilt from the vertices):
+  // the skew is measured from its left edge, which must be the mirrored one.
   RecalcOutline();
   InvalidatePeople();
   Redraw(view);
@@ -233,6 +234,18 @@ void CFormation::Flip(int x, int y, int mode, FormationView* view) {
 }
 
 void CFormation::FlipVertices(int, int, int) {}
+
+void CFormation::FlipInPlace(bool horizontal, FormationView* view) {
+  CRect r = m_rcBase;
+  if (horizontal)
+    std::swap(r.left, r.right);
+  else
+    std::swap(r.top, r.bottom);
+  MoveTo(r, view, false, false, false);
+  RecalcBounds(view);
+  RecalcOutline();
+  RefreshPeople();
+}
 
 void CDrawPoly::FlipVertices(int x, int y, int mode) {
   const int count = std::min(m_nPoints, static_cast<int>(m_pPoints.size()));
@@ -286,6 +299,27 @@ void CFormation::Reverse() {
   std::reverse(m_pPoints.begin(), m_pPoints.begin() + count);
   RecalcOutline();
   InvalidatePeople();
+}
+
+void CFormation::StraightenLine(bool vertical, FormationView* view) {
+  if (m_nShape != SHAPE_LINE) return;
+  CornerPivot(view);
+  const CPoint first = Transform(CPoint{m_rcBase.left, m_rcBase.top});
+  const CPoint second = Transform(CPoint{m_rcBase.right, m_rcBase.bottom});
+  const int length = static_cast<int>(std::lround(std::hypot(static_cast<double>(second.x) - first.x,
+                                                             static_cast<double>(second.y) - first.y)));
+  // A skew would tilt a horizontal line again, so it goes with the rotation.
+  m_dRotation = 0.0;
+  m_dSkew = 0.0;
+  CRect r{first.x, first.y, first.x, first.y};
+  if (vertical)
+    r.bottom = second.y >= first.y ? first.y + length : first.y - length;
+  else
+    r.right = second.x >= first.x ? first.x + length : first.x - length;
+  MoveTo(r, view, true, false, false);
+  RecalcOutline();
+  RefreshPeople();
+  MarkModified();
 }
 
 void CFormation::RecalcBounds(FormationView*) {}

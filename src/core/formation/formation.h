@@ -156,12 +156,18 @@ class CFormation : public CObject {
   void ShiftBy(int dx, int dy, FormationView* view = nullptr);
   // Mirrors about x (mode 0), y (mode 1) or both (mode 2).
   virtual void Flip(int x, int y, int mode, FormationView* view = nullptr);
+  // Mirrors the formation within its own rectangle: left and right (or top and bottom) edges
+  // swap through MoveTo; rotation, skew and pivot stay.
+  void FlipInPlace(bool horizontal, FormationView* view = nullptr);
   // Moves the pivot without moving the drawn formation.
   void SetPivot(int x, int y, FormationView* view = nullptr);
   void CenterPivot(FormationView* view = nullptr);
   void CornerPivot(FormationView* view = nullptr);
   // Toggles m_bReverse, reverses the vertices and rebuilds the outline.
   void Reverse();
+  // A Line only: pivot on its first end, no rotation or skew, and vertical (or horizontal)
+  // from that end with its length kept, toward the side its other end was on.
+  void StraightenLine(bool vertical, FormationView* view = nullptr);
 
   // --- Copies and conversion ------------------------------------------------------------------
   // A copy of every setting (no number, step, document or slots), not in any document.

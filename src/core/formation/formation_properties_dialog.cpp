@@ -180,6 +180,63 @@ std::optional<DialogMessage> FormationPropertiesDialog::Validate() {
   return std::nullopt;
 }
 
+std::vector<DialogControl> FormationPropertiesDialog::Controls() {
+  // A colour as its number, 0x00BBGGRR (hex with 0x, or decimal).
+  const auto colour = [](std::string name, COLORREF& field) {
+    return DialogControl{std::move(name), [&field](const std::string& v) {
+                           const bool hex = v.size() > 2 && v[0] == '0' && (v[1] == 'x' || v[1] == 'X');
+                           char* end = nullptr;
+                           const unsigned long value = std::strtoul(v.c_str(), &end, hex ? 16 : 10);
+                           if (v.empty() || *end != '\0' || value > 0xFFFFFFul)
+                             throw DialogValueError("not a colour: \"" + v + "\"");
+                           field = static_cast<COLORREF>(value);
+                         }};
+  };
+  const auto flag = [](std::string name, void (FormationPropertiesDialog::*set)(bool), FormationPropertiesDialog* d) {
+    return DialogControl{std::move(name), [d, set](const std::string& v) { (d->*set)(ControlBool(v)); }};
+  };
+  return {
+      TextControl("m_strName", m_strName),
+      IntControl("m_nStep", m_nCount),
+      TextControl("Width", m_strWidth),
+      TextControl("Height", m_strHeight),
+      flag("m_bScaleToFit", &FormationPropertiesDialog::SetScaleToFit, this),
+      flag("m_bScaleToInterval", &FormationPropertiesDialog::SetScaleToInterval, this),
+      {"m_nShape",
+       [this](const std::string& v) {
+         const int kind = ControlInt(v);
+         if (kind < SHAPE_RECTANGLE || kind > SHAPE_ARC) throw DialogValueError("no shape " + v);
+         ChooseShape(kind);
+       }},
+      flag("m_bBlock", &FormationPropertiesDialog::SetBlock, this),
+      IntControl("m_nRows", m_nRows),
+      colour("Color", m_crLine),
+      {"Sides", [this](const std::string& v) { TypeSides(ControlInt(v)); }},
+      TextControl("Star", m_strStar),
+      TextControl("m_dSkew", m_strSkew),
+      TextControl("m_dRotation", m_strRotated),
+      {"Unrotate",
+       [this](const std::string& v) {
+         if (ControlBool(v)) Unrotate();
+       }},
+      TextControl("m_dInterval", m_strInterval),
+      BoolControl("m_bSpread", m_bSpread),
+      {"m_bFill",
+       [this](const std::string& v) {
+         const bool on = ControlBool(v);
+         if (on && !m_bPeopleFillEnabled) throw DialogValueError("the people Fill box is disabled for a Line");
+         m_bPeopleFill = on;
+       }},
+      BoolControl("m_bReverse", m_bReverse),
+      flag("Center Pivot Point", &FormationPropertiesDialog::SetCenterPivot, this),
+      flag("Corner Pivot Point", &FormationPropertiesDialog::SetCornerPivot, this),
+      BoolControl("Prop Fill", m_bPropFill),
+      colour("Fill Color", m_crFill),
+      IntControl("m_nEndStep", m_nEndStep),
+      BoolControl("m_bArrow", m_bArrow),
+  };
+}
+
 void FormationPropertiesDialog::ApplyTo(CFormation& f, FormationView* view) const {
   // A field still showing the formation's own (rounded) value leaves that value exactly as
   // it is, so OK without edits never nudges a size, rotation, skew or interval.

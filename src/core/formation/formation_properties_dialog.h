@@ -4,8 +4,9 @@
 // widgets to these fields; the Step Calculator behind the "S" buttons is the Qt layer's.
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "core/ui/dialog_message.h"
+#include "core/ui/dialog_model.h"
 
 #include "core/formation/formation.h"
 #include "core/util/types.h"
@@ -14,9 +15,14 @@ namespace px {
 
 class FormationView;
 
-struct FormationPropertiesDialog {
+struct FormationPropertiesDialog : DialogModel {
   static constexpr const char* kCaption = "Formation / Prop Properties";
   static constexpr const char* kHelpTopic = "The Formation Properties Command";
+
+  std::string Caption() const override { return kCaption; }
+  // Named by the formation member each control edits (`m_nStep` for "Count:"), else by the
+  // label ("Width", "Center Pivot Point", "Prop Fill"); setting one runs its interlocks.
+  std::vector<DialogControl> Controls() override;
 
   std::string m_strName;           // "Name:"
   int m_nCount = 0;                // "Count:" (the formation's step)
@@ -66,7 +72,7 @@ struct FormationPropertiesDialog {
 
   // The OK checks in order; the first failure, or nothing when the dialog may close. Some
   // checks correct fields silently (People Fill, End Step, Prop Fill), as the dialog does.
-  std::optional<DialogMessage> Validate();
+  std::optional<DialogMessage> Validate() override;
 
   // Writes the values into the formation: size first (through MoveTo), then the settings.
   // Kind, sides, reverse and the pivot boxes are for the command that runs the dialog.

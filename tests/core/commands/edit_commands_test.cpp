@@ -7,7 +7,7 @@
 #include "core/commands/show_clipboard.h"
 #include "core/doc/show_file.h"
 #include "core/doc/undo_file.h"
-#include "core/support/command_harness.h"
+#include "core/support/menu_commands.h"
 #include "core/support/files.h"
 #include "core/support/shows.h"
 
@@ -56,7 +56,7 @@ class EditCommandsTest : public ::testing::Test {
   test::TempDir dir{"edit"};
   ShowBuilder show;
   CPxDoc& doc = show.doc;
-  test::CommandHarness commands{doc};
+  test::MenuCommands commands{doc};
   std::vector<std::string> reported;
 };
 
@@ -68,7 +68,7 @@ TEST_F(EditCommandsTest, UndoIsOfferedOnlyForAChangedShowWithUndoOn) {
                        Case{true, true, true, false, false}, Case{false, true, true, true, true}}) {
     ShowBuilder other;
     BuildShow(other);
-    test::CommandHarness run(other.doc);
+    test::MenuCommands run(other.doc);
     if (c.undoOff) run.Run("Undo Enabled");
     if (c.toFile) run.Run("Undo To Memory");
     EXPECT_EQ(run.Checked("Undo Enabled"), !c.undoOff);

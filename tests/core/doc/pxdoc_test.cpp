@@ -55,13 +55,9 @@ TEST(PxDoc, AddFormationTakesTheFirstFreeNumberAndKeepsStepOrder) {
   // Three formations: count + 1 = 4 is taken, so the new one is 5.
   doc.SetCurrentStep(8);
   CFormation* added = doc.AddFormation(std::make_unique<CDrawRect>());
-  EXPECT_EQ(added->m_nNumber, 5);
-  EXPECT_EQ(added->m_nStep, 8);
-  EXPECT_EQ(added->m_dInterval, 60.0);
-  EXPECT_EQ(added->m_pDocument, &doc);
+  EXPECT_EQ((std::vector<int>{added->m_nNumber, added->m_nStep, doc.m_nLastStep}), (std::vector<int>{5, 8, 8}));
+  EXPECT_TRUE(added->m_dInterval == 60.0 && added->m_pDocument == &doc && doc.IsModified());
   EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 2, 4, 5}));
-  EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(doc.m_nLastStep, 8);
 
   // Number 3 is free (count + 1 = 5 is taken, 6 is not): 6 goes after 5 at step 8, before
   // a later step, and an earlier step goes before both.
@@ -158,15 +154,13 @@ TEST(PxDoc, LookupsAndTheNextFreePersonId) {
   CPerson* five = PutPerson(doc, 5);
   // Starts at count + 1 = 4; 4 and 5 are taken.
   EXPECT_EQ(doc.NextFreePersonId(), 6);
-  EXPECT_EQ(doc.FindPerson(5), five);
-  EXPECT_EQ(doc.FindPerson(2), nullptr);
+  EXPECT_TRUE(doc.FindPerson(5) == five && doc.FindPerson(2) == nullptr);
   PutPerson(doc, 9);
   EXPECT_EQ(doc.NextFreePersonId(), 6);  // count + 1 = 5 taken, 6 free
 
   CFormation* f = Put(doc, 0, 3);
   Put(doc, 4, 3);
-  EXPECT_EQ(doc.FindFormation(3), f);  // the first with that number
-  EXPECT_EQ(doc.FindFormation(1), nullptr);
+  EXPECT_TRUE(doc.FindFormation(3) == f && doc.FindFormation(1) == nullptr);  // the first with that number
 }
 
 TEST(PxDoc, RemovingAFormationTakesItsPlacesAndTellsTheViews) {
@@ -184,13 +178,11 @@ TEST(PxDoc, RemovingAFormationTakesItsPlacesAndTellsTheViews) {
   doc.m_selection.formations = {b};
   doc.RecalcLastStep();
   doc.RemoveFormation(b);
-  EXPECT_EQ(doc.m_formations.size(), 1u);
-  EXPECT_EQ(doc.m_nLastStep, 0);
+  EXPECT_TRUE(doc.m_formations.size() == 1 && doc.m_nLastStep == 0 && doc.IsModified());
   ASSERT_EQ(p->m_places.size(), 1u);
   EXPECT_EQ(p->m_places[0]->m_pFormation, a);
   EXPECT_TRUE(doc.m_selection.formations.empty());
   EXPECT_EQ(view.removed, (std::vector<const CFormation*>{b}));
-  EXPECT_TRUE(doc.IsModified());
 
   const CPlace* gone = p->m_places[0].get();
   doc.RemovePerson(p);

@@ -41,23 +41,20 @@ TEST(ReadVersions, EveryFileVersionReadsItsOwnRows) {
 TEST(ReadVersions, MissingRowsTakeTheirOldDefaults) {
   DocLayout layout{.version = 1, .crLines8 = 0x123456, .vertical4 = 1, .vertical1 = 1, .fieldWidth = 8000.0};
   auto doc = Load(layout);
-  EXPECT_EQ(doc->m_nPeopleTextSize, 50);
-  EXPECT_EQ(doc->m_nControlHandleSize, 24);  // not the 36 of a new show
-  EXPECT_EQ(doc->m_nShapeHandleSize, 24);
-  EXPECT_EQ(doc->m_bHorizontal8, 1);
+  // Text size, handle sizes (not the 36 of a new show), horizontal 8-step lines, both hashes.
+  EXPECT_EQ((std::vector<int>{doc->m_nPeopleTextSize, doc->m_nControlHandleSize, doc->m_nShapeHandleSize,
+                              doc->m_bHorizontal8, doc->m_bShowHash1 + doc->m_bShowHash2}),
+            (std::vector<int>{50, 24, 24, 1, 2}));
   EXPECT_EQ(doc->m_crPersonFill, 0xFFFFFFu);
   EXPECT_EQ(doc->m_dFieldWidth, 7200.0);
-  EXPECT_EQ(doc->m_bShowHash1 + doc->m_bShowHash2, 2);
   for (std::uint16_t v : {1, 8}) {
     SCOPED_TRACE(v);
     layout.version = v;
     doc = Load(layout);
-    EXPECT_EQ(doc->m_dHash1, 1260.0);
-    EXPECT_EQ(doc->m_dHash2, 2520.0);
-    EXPECT_EQ(doc->m_crLines4, 0x123456u);  // not the 0x414141 of a new show
-    EXPECT_EQ(doc->m_crHash, 0x123456u);
-    EXPECT_EQ(doc->m_crLines2, 0x828282u);
-    EXPECT_EQ(doc->m_crLines1, 0xC8C8C8u);
+    EXPECT_EQ((std::vector<double>{doc->m_dHash1, doc->m_dHash2}), (std::vector<double>{1260.0, 2520.0}));
+    // Lines 4 and the hashes take the line colour, not the 0x414141 of a new show.
+    EXPECT_EQ((std::vector<COLORREF>{doc->m_crLines4, doc->m_crHash, doc->m_crLines2, doc->m_crLines1}),
+              (std::vector<COLORREF>{0x123456u, 0x123456u, 0x828282u, 0xC8C8C8u}));
     EXPECT_EQ(doc->m_bVertical4 + doc->m_bVertical1, 0);  // read, then reset
   }
   EXPECT_EQ(doc->m_dFieldWidth, 8000.0);

@@ -4,6 +4,7 @@
 
 #include "core/draw/step_drawing.h"
 #include "core/support/recording_canvas.h"
+#include "core/support/shows.h"
 
 namespace px {
 namespace {
@@ -16,20 +17,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kSelected = 0x00FF00;  // the default "Selected" colour
 
-CFormation* AddRect(CPxDoc& doc, CRect rc, int shape = SHAPE_RECTANGLE) {
-  auto f = std::make_unique<CDrawRect>(rc);
-  f->m_nShape = shape;
-  CFormation* added = doc.AddFormation(std::move(f));
-  added->RecalcOutline();
-  return added;
-}
-
-CFormation* AddPoly(CPxDoc& doc, const std::vector<CPoint>& points, int shape) {
-  auto f = std::make_unique<CDrawPoly>();
-  f->m_nShape = shape;
-  f->SetPoints(points);
-  return doc.AddFormation(std::move(f));
-}
+CFormation* AddRect(CPxDoc& doc, CRect rc, int shape = SHAPE_RECTANGLE) { return test::AddRectShape(doc, shape, rc); }
 
 DrawView Selecting(const CFormation* selected) {
   DrawView view;
@@ -44,6 +32,12 @@ RecordingCanvas Step(CPxDoc& doc, const DrawView& view, bool printing = false) {
   return canvas;
 }
 
+// Most drawings here are looked at without their direction arrowheads.
+struct FormationDrawing : ::testing::Test {
+  FormationDrawing() { doc.m_bDirectionalIndicators = 0; }
+  CPxDoc doc;
+};
+
 RecordingCanvas One(const CFormation& f, const DrawView* view = nullptr) {
   RecordingCanvas canvas;
   Painter painter(canvas);
@@ -51,9 +45,7 @@ RecordingCanvas One(const CFormation& f, const DrawView* view = nullptr) {
   return canvas;
 }
 
-TEST(FormationDrawing, SelectedColourIsForThisDrawingOnly) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, SelectedColourIsForThisDrawingOnly) {
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1500});
   f->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{6, 6}, kRed};
   const auto selected = Step(doc, Selecting(f)).Of(Op::Polyline);
@@ -65,9 +57,7 @@ TEST(FormationDrawing, SelectedColourIsForThisDrawingOnly) {
   EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).at(0).pen.color, kRed);
 }
 
-TEST(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
   CFormation* rect = AddRect(doc, CRect{1000, 1000, 2000, 1500});
   rect->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
   const auto filled = One(*rect).Of(Op::Polygon);
@@ -76,7 +66,7 @@ TEST(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
 
   std::vector<CPoint> many;
   for (int i = 0; i < 600; ++i) many.push_back(CPoint{1000 + i, 1000 + (i % 2) * 50});
-  CFormation* closed = AddPoly(doc, many, SHAPE_CLOSED_POLYGON);
+  CFormation* closed = test::AddPolyShape(doc, SHAPE_CLOSED_POLYGON, many);
   EXPECT_EQ(One(*closed).Of(Op::Polyline).at(0).points.size(), 601u);  // hollow: closed ring
   closed->m_logbrush.lbStyle = BS_SOLID;
   EXPECT_EQ(One(*closed).Of(Op::Polygon).at(0).points.size(), 500u);
@@ -84,9 +74,7 @@ TEST(FormationDrawing, FilledRectanglesAndThe500PointLimit) {
   EXPECT_EQ(One(*closed).Of(Op::Polyline).at(0).points.size(), 600u);
 }
 
-TEST(FormationDrawing, BlockRowsRunFromTheTopEdgeToTheBottomEdge) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, BlockRowsRunFromTheTopEdgeToTheBottomEdge) {
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1600});
   f->m_bBlock = 1;
   f->m_nRows = 4;
@@ -96,9 +84,7 @@ TEST(FormationDrawing, BlockRowsRunFromTheTopEdgeToTheBottomEdge) {
     EXPECT_EQ(rows[r].points, (std::vector<CPoint>{{1000, 1000 + 200 * r}, {2000, 1000 + 200 * r}}));
 }
 
-TEST(FormationDrawing, LinesAndCurvedKinds) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, LinesAndCurvedKinds) {
   CFormation* line = AddRect(doc, CRect{1000, 1000, 2000, 1500}, SHAPE_LINE);
   line->m_logpen.lopnWidth = CPoint{15, 15};  // ends pulled in by 15 / 2 rounded up = 8
   EXPECT_EQ(One(*line).Of(Op::Line).at(0).points, (std::vector<CPoint>{{1008, 1008}, {1992, 1492}}));
@@ -124,8 +110,8 @@ TEST(FormationDrawing, LinesAndCurvedKinds) {
   EXPECT_EQ(One(*line).Of(Op::Line).at(0).points[1], (CPoint{1000, 2000}));
 }
 
-TEST(FormationDrawing, Arrowheads) {
-  CPxDoc doc;  // directional indicators on
+TEST_F(FormationDrawing, Arrowheads) {
+  doc.m_bDirectionalIndicators = 1;
   CFormation* line = AddRect(doc, CRect{1000, 1000, 2000, 1000}, SHAPE_LINE);
   line->m_logpen.lopnColor = kBlue;
   // Size 50 along +x: base at 1950, sides 0.4 * 50 = 20 to either side, filled in the pen colour.
@@ -134,7 +120,7 @@ TEST(FormationDrawing, Arrowheads) {
   EXPECT_EQ(head[0].points, (std::vector<CPoint>{{2000, 1000}, {1950, 1020}, {1950, 980}}));
   EXPECT_EQ(head[0].brush, (Brush{false, kBlue}));
   // A polygon's head is on its last vertex, looking past a repeated one.
-  CFormation* poly = AddPoly(doc, {{3000, 3000}, {3000, 2000}, {3000, 2000}}, SHAPE_POLYGON);
+  CFormation* poly = test::AddPolyShape(doc, SHAPE_POLYGON, {{3000, 3000}, {3000, 2000}, {3000, 2000}});
   EXPECT_EQ(One(*poly).Of(Op::Polygon).at(0).points, (std::vector<CPoint>{{3000, 2000}, {3020, 2050}, {2980, 2050}}));
 
   DrawView flat, threeD;
@@ -149,9 +135,7 @@ TEST(FormationDrawing, Arrowheads) {
   EXPECT_EQ(ArrowheadSize(*line, DRAW_NOW, &threeD, false), 0);
 }
 
-TEST(FormationDrawing, PastAndFutureOutlines) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, PastAndFutureOutlines) {
   doc.m_bOutlinePast = doc.m_bOutlineFuture = 1;
   doc.m_crFutureFormation = RGB(1, 2, 3);
   AddRect(doc, CRect{1000, 1000, 1500, 1500})->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{12, 12}, kRed};
@@ -175,9 +159,7 @@ TEST(FormationDrawing, PastAndFutureOutlines) {
   EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).size(), 2u);
 }
 
-TEST(FormationDrawing, PlayingIn3DAndOnPaperOnlyPropsRemain) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, PlayingIn3DAndOnPaperOnlyPropsRemain) {
   AddRect(doc, CRect{1000, 1000, 1500, 1500});
   CFormation* filled = AddRect(doc, CRect{2000, 1000, 2500, 1500});
   filled->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
@@ -203,8 +185,8 @@ TEST(FormationDrawing, PlayingIn3DAndOnPaperOnlyPropsRemain) {
   EXPECT_EQ(Step(doc, DrawView{}).Of(Op::Polyline).at(0).points[0], (CPoint{3000, 1000}));
 }
 
-TEST(FormationDrawing, PrintedWithoutColourIsBlackOnWhite) {
-  CPxDoc doc;
+TEST_F(FormationDrawing, PrintedWithoutColourIsBlackOnWhite) {
+  doc.m_bDirectionalIndicators = 1;
   CFormation* prop = AddRect(doc, CRect{1000, 1000, 2000, 1500});
   prop->m_logpen = LOGPEN{PS_INSIDEFRAME, CPoint{10, 10}, kRed};
   prop->m_logbrush = LOGBRUSH{BS_SOLID, kBlue, 0};
@@ -224,9 +206,7 @@ TEST(FormationDrawing, PrintedWithoutColourIsBlackOnWhite) {
   EXPECT_EQ(Step(doc, DrawView{}, true).Of(Op::Polygon).at(0).brush.color, kBlue);
 }
 
-TEST(FormationDrawing, TrackerAndPivotMarker) {
-  CPxDoc doc;
-  doc.m_bDirectionalIndicators = 0;
+TEST_F(FormationDrawing, TrackerAndPivotMarker) {
   doc.m_nShapeHandleSize = 30;
   CFormation* f = AddRect(doc, CRect{1000, 1000, 2000, 1600});
   f->m_ptPivotSaved = CPoint{1500, 1300};

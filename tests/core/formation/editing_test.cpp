@@ -159,7 +159,7 @@ TEST(Flip, HorizontalTwiceRestoresAndArcsTurnHalfWayWhenMirroredBothWays) {
   poly->m_dRotation = 0.5;
   poly->Flip(1000, 0, 0);
   EXPECT_EQ(poly->m_pPoints[1], (CPoint{1600, 100}));  // 2 * 1000 - 400
-  EXPECT_EQ(poly->m_rcBase, (CRect{1600, 0, 2000, 300}));
+  EXPECT_EQ(poly->m_rcBase, (CRect{2000, 0, 1600, 300}));  // mirrored edges, like every kind
   EXPECT_EQ(poly->m_ptPivot, (CPoint{1800, 150}));
   EXPECT_NEAR(poly->m_dRotation, FULL_TURN - 0.5, 1e-12);
   poly->Flip(1000, 0, 0);

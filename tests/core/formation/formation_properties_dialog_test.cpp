@@ -18,7 +18,11 @@ using test::AddRectShape;
 constexpr const char* kCaption = "Formation / Prop Properties";
 
 // A dialog whose every check passes.
-FormationPropertiesDialog ValidDialog() { return {.m_strName = "", .m_strWidth = "100", .m_strHeight = "50"}; }
+FormationPropertiesDialog ValidDialog() {
+  FormationPropertiesDialog d;
+  d.m_strName = "", d.m_strWidth = "100", d.m_strHeight = "50";
+  return d;
+}
 
 std::string FirstRefusal(FormationPropertiesDialog& d) {
   const auto message = d.Validate();
@@ -58,9 +62,10 @@ TEST(FormationPropertiesDialog, LoadsTheFormationsValues) {
 // Every field wrong at first; each step mends what the last message named, so the checks
 // come out in their order.
 TEST(FormationPropertiesDialog, ChecksInOrderWithTheirTexts) {
-  FormationPropertiesDialog d{.m_strName = "", .m_nCount = -1, .m_strWidth = "5", .m_strHeight = "5", .m_bBlock = true,
-                        .m_nRows = 1, .m_nSides = 2, .m_strStar = "5", .m_strSkew = "4.5", .m_strRotated = "400",
-                        .m_strInterval = "5", .m_bSpread = false, .m_nEndStep = -1};
+  FormationPropertiesDialog d;
+  d.m_strName = "", d.m_nCount = -1, d.m_strWidth = "5", d.m_strHeight = "5", d.m_bBlock = true, d.m_nRows = 1,
+      d.m_nSides = 2, d.m_strStar = "5", d.m_strSkew = "4.5", d.m_strRotated = "400", d.m_strInterval = "5",
+      d.m_bSpread = false, d.m_nEndStep = -1;
   const char* const sides = "Number of sides must either be 0, or between 3 and 50.";
   const std::pair<std::function<void()>, const char*> steps[] = {
       {[] {}, sides},
@@ -96,25 +101,18 @@ TEST(FormationPropertiesDialog, StarFactorBoundsAreInclusiveAndOnlyCheckedWithSi
 
 TEST(FormationPropertiesDialog, SilentCorrectionsOnOk) {
   FormationPropertiesDialog d = ValidDialog();
-  d.m_bPeopleFill = true;
-  d.m_bScaleToFit = true;
-  d.m_strInterval = "11.5";
-  d.m_nCount = 20;
-  d.m_nEndStep = 10;
-  d.m_nShape = SHAPE_LINE;
-  d.m_bPropFill = true;
+  d.m_bPeopleFill = true, d.m_bScaleToFit = true, d.m_strInterval = "11.5", d.m_nCount = 20, d.m_nEndStep = 10,
+      d.m_nShape = SHAPE_LINE, d.m_bPropFill = true;
   EXPECT_EQ(FirstRefusal(d), "");
   // Fill turns Scale To Fit off and a small interval to 90; the end step below Count is
   // dropped; a line cannot be filled.
   EXPECT_EQ(d.m_strInterval, "90");
   EXPECT_EQ((std::vector<int>{d.m_bScaleToFit, d.m_nEndStep, d.m_bPropFill}), (std::vector<int>{0, 0, 0}));
 
-  d.m_nShape = SHAPE_ELLIPSE;
-  d.m_bPropFill = true;
+  d.m_nShape = SHAPE_ELLIPSE, d.m_bPropFill = true;
   EXPECT_EQ(FirstRefusal(d), "");
   EXPECT_TRUE(d.m_bPropFill);
-  d.m_bBlock = true;
-  d.m_nRows = 3;
+  d.m_bBlock = true, d.m_nRows = 3;
   EXPECT_EQ(FirstRefusal(d), "");
   EXPECT_FALSE(d.m_bPropFill);    // nor a block
 }
@@ -150,9 +148,7 @@ TEST(FormationPropertiesDialog, ControlInterlocks) {
   d.SetCenterPivot(true);
   EXPECT_FALSE(d.m_bCornerPivot);
 
-  d.m_nShape = SHAPE_ELLIPSE;
-  d.m_nRows = 1;
-  d.m_nSides = 6;
+  d.m_nShape = SHAPE_ELLIPSE, d.m_nRows = 1, d.m_nSides = 6;
   d.SetBlock(true);
   EXPECT_EQ((std::vector<int>{d.m_nShape, d.m_nRows, d.m_nSides}), (std::vector<int>{SHAPE_RECTANGLE, 4, 0}));
   d.TypeSides(5);
@@ -191,10 +187,11 @@ TEST(FormationPropertiesDialog, AppliesSettingsInOrder) {
   CFormation* f = AddRectShape(doc, SHAPE_RECTANGLE, CRect{1000, 1000, 1200, 1100});
   // Interval "10" is 20 units, which with Fill (below 22 units) becomes 90; skew 5.5 is not
   // refused here, ApplyTo caps it at 6.0 only.
-  FormationPropertiesDialog d{.m_strName = "Box", .m_nCount = 24, .m_strWidth = "100", .m_strHeight = "50",
-                        .m_bScaleToFit = true, .m_bBlock = true, .m_nRows = 3, .m_crLine = RGB(4, 5, 6),
-                        .m_strSkew = "5.5", .m_strRotated = "90", .m_strInterval = "10", .m_bPeopleFill = true,
-                        .m_bPropFill = true, .m_crFill = RGB(1, 2, 3), .m_nEndStep = 30};
+  FormationPropertiesDialog d;
+  d.m_strName = "Box", d.m_nCount = 24, d.m_strWidth = "100", d.m_strHeight = "50", d.m_bScaleToFit = true,
+      d.m_bBlock = true, d.m_nRows = 3, d.m_crLine = RGB(4, 5, 6), d.m_strSkew = "5.5", d.m_strRotated = "90",
+      d.m_strInterval = "10", d.m_bPeopleFill = true, d.m_bPropFill = true, d.m_crFill = RGB(1, 2, 3),
+      d.m_nEndStep = 30;
   d.ApplyTo(*f);
   EXPECT_EQ(f->m_rcBase, (CRect{1000, 1000, 1200, 1100}));
   EXPECT_EQ(f->m_strName, "Box");

@@ -12,25 +12,6 @@ using test::AddPolyShape;
 using test::AddRectShape;
 using test::Points;
 
-TEST(Transform, RotationRoundsPositiveHalvesUpAndTruncatesNegatives) {
-  struct Case {
-    double rotation;
-    CPoint in, out;
-  };
-  // About (1000, 1000) by pi/3: cos 0.5, sin 0.866. The recorded positions of rotated
-  // formations check many more fractions.
-  const Case cases[] = {
-      {PI / 3, {1005, 1000}, {1003, 1004}},  // dx = 5: 2.5 rounds up to 3; 4.33 -> 4
-      {PI / 3, {995, 1000}, {998, 996}},     // dx = -5: -2.5 and -4.33 truncate to -2 and -4
-  };
-  CDrawRect f(CRect{900, 900, 1100, 1100});
-  f.m_ptPivot = CPoint{1000, 1000};
-  for (const Case& c : cases) {
-    f.m_dRotation = c.rotation;
-    EXPECT_EQ(f.Transform(c.in), c.out) << c.in.x;
-  }
-}
-
 TEST(Transform, SkewShearsFromTheLeftEdgeBeforeRotating) {
   CDrawRect f(CRect{100, 0, 500, 100});
   EXPECT_EQ(f.Transform(CPoint{300, 50}), (CPoint{300, 50}));  // identity without either

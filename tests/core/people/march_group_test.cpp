@@ -148,33 +148,10 @@ TEST(MarchFlex, CrossingMembersArePushedApart) {
   f.show.doc.SetCurrentStep(1);
   f.show.doc.RecalcPositions();
   EXPECT_TRUE(f.show.doc.m_bSaveStepsToMemory);
-
-  // With c in another mode, a and b alone: both ways are 282.8 long, the first one found (a)
-  // is the pivot, so b is pushed below a; c is left out.
-  FlexShow two({{1000, 1000}, {1200, 1000}, {1400, 1000}}, {{1200, 1200}, {1000, 1200}, {1400, 1200}}, 2);
-  two.people[2]->GetPlaceAt(2)->m_nMarchMode = MARCH_XY;
-  EXPECT_EQ(two.people[0]->GetPosition(1), (CPoint{1100, 1100}));
-  EXPECT_EQ(two.people[1]->GetPosition(1), (CPoint{1100, 1200}));
-  EXPECT_EQ(two.people[2]->GetPosition(1), (CPoint{1400, 1100}));  // its own X-Y march
 }
 
 const CPoint kStart[3] = {{900, 1000}, {1000, 1000}, {1300, 1000}};
 const CPoint kEnd[3] = {{900, 1200}, {1400, 1200}, {1200, 1200}};
-
-TEST(MarchFlex, ThePointsBeyondAPushedOneMoveWithIt) {
-  // Halfway: a (900,1100), b (1200,1100), c (1250,1100); b and c are 50 apart.
-  FlexShow closest(kStart, kEnd, 2);
-  // a has the shortest way (200) and is the pivot: c is pushed to b.x + 100.
-  EXPECT_EQ(closest.people[2]->GetPosition(1), (CPoint{1300, 1100}));
-  EXPECT_EQ(closest.people[1]->GetPosition(1), (CPoint{1200, 1100}));
-
-  FlexShow anchored(kStart, kEnd, 2);
-  anchored.people[2]->GetPlaceAt(2)->m_bAnchor = 1;
-  // c anchors: b goes to c.x - 100 = 1150 (-50) and a beyond it moves by the same -50.
-  EXPECT_EQ(anchored.people[0]->GetPosition(1), (CPoint{850, 1100}));
-  EXPECT_EQ(anchored.people[1]->GetPosition(1), (CPoint{1150, 1100}));
-  EXPECT_EQ(anchored.people[2]->GetPosition(1), (CPoint{1250, 1100}));
-}
 
 TEST(MarchFlex, TheGroupCreepsDuringTheWaitBefore) {
   FlexShow f(kStart, kEnd, 3);

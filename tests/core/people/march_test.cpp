@@ -1,4 +1,6 @@
-// GetPosition between places: waits, the cache, the field range and the simple modes.
+// GetPosition between places: the field range, the cache, march codes, and skews of fill-mode
+// spots. The positions of every mode are checked against recorded shows in
+// recorded_positions_test.cpp.
 #include <gtest/gtest.h>
 
 #include "core/support/shows.h"
@@ -20,34 +22,6 @@ struct OneMarch {
   }
   CPoint At(int step) { return person->GetPosition(step); }
 };
-
-TEST(MarchWaits, WaitsBeforeAndAfter) {
-  const struct {
-    int before, after, step;
-    CPoint at;
-  } cases[] = {
-      // total = 10 - 2 - 3 = 5 marching steps, elapsed = step - 2: 500 and 1000 in fifths.
-      {2, 3, 2, {1000, 1000}}, {2, 3, 3, {1100, 1200}}, {2, 3, 6, {1400, 1800}},
-      {2, 3, 7, {1500, 2000}}, {2, 3, 9, {1500, 2000}},
-      // total = max(1, 10 - 12) = 1; elapsed = step - 6.
-      {6, 6, 6, {1000, 1000}}, {6, 6, 7, {1500, 2000}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.before << "/" << c.after << " at " << c.step);
-    OneMarch m({1000, 1000}, {1500, 2000}, 10);
-    m.to->m_nWaitBefore = c.before;
-    m.to->m_nWaitAfter = c.after;
-    EXPECT_EQ(m.At(c.step), c.at);
-  }
-}
-
-TEST(MarchFloat, InterpolatesWithHalvesAwayFromZero) {
-  OneMarch m({1000, 1000}, {997, 1001}, 2);
-  EXPECT_EQ(m.At(1), (CPoint{998, 1001}));  // MulDiv(-3, 1, 2) = -1.5 -> -2; 0.5 -> 1
-  OneMarch thirds({1000, 1000}, {1001, 1000}, 3);
-  EXPECT_EQ(thirds.At(1), (CPoint{1000, 1000}));  // 1/3 rounds to 0
-  EXPECT_EQ(thirds.At(2), (CPoint{1001, 1000}));  // 2/3 rounds to 1
-}
 
 TEST(MarchRange, NothingBeforeTheFirstPlaceAfterTheLastOrOffTheField) {
   ShowBuilder show;
@@ -73,55 +47,6 @@ TEST(MarchCache, AnswersFromTheCacheUntilInvalidated) {
   m.person->InvalidatePositions(1, 3);
   m.to->m_ptSpot = CPoint{1800, 1000};  // the place at 4 is outside the range and keeps it
   EXPECT_EQ(m.At(1), (CPoint{1200, 1000}));
-}
-
-TEST(MarchCorner, XYAndYXTakeDifferentCornersAndArriveTogether) {
-  // L = 400 + 300 = 700 over 6 steps: d = 116.67, 233.33, 350, 466.67, 583.33.
-  const struct {
-    int mode, step;
-    CPoint at;
-  } cases[] = {
-      {MARCH_XY, 1, {1116, 1000}}, {MARCH_XY, 3, {1350, 1000}},
-      {MARCH_XY, 4, {1400, 1066}},  // 466.67 - 400 down the second leg
-      {MARCH_YX, 2, {1000, 1233}},
-      {MARCH_YX, 3, {1050, 1300}},  // 350 - 300 along x
-      {MARCH_XY, 6, {1400, 1300}},  {MARCH_YX, 6, {1400, 1300}},
-  };
-  for (const auto& c : cases) {
-    OneMarch m({1000, 1000}, {1400, 1300}, 6, c.mode);
-    EXPECT_EQ(m.At(c.step), c.at) << c.mode << " at " << c.step;
-  }
-  // Going back, x falls: 1400 + trunc(-116.67) = 1284.
-  OneMarch back({1400, 1300}, {1000, 1000}, 6, MARCH_XY);
-  EXPECT_EQ(back.At(1), (CPoint{1284, 1300}));
-}
-
-TEST(MarchPivot, SimpleTurnsAboutTheOldPivot) {
-  // Radius 100 about (2000, 2000) over 4 steps; y grows downward, so clockwise goes below.
-  const struct {
-    double degrees;
-    int clockwise, step;
-    CPoint at;
-  } cases[] = {
-      // Equal rotations make a whole turn either way: a quarter a step.
-      {0, 1, 1, {2000, 2100}}, {0, 1, 2, {1900, 2000}}, {0, 1, 3, {2000, 1900}},
-      {0, 0, 1, {2000, 1900}}, {0, 0, 3, {2000, 2100}},
-      {3, 1, 1, {2000, 2100}},  // below 4 degrees: a whole turn, not 3 degrees
-      // 1.25 degrees a step: 100 cos = 99.976 -> 100, 100 sin = 2.18 -> 2.
-      {5, 1, 1, {2100, 2002}},
-      // 90 degrees counterclockwise is -270: -67.5 a step; 100 cos = 38.27 -> 38,
-      // 100 sin = -92.39 truncated to -92.
-      {90, 0, 1, {2038, 1908}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.degrees << " cw " << c.clockwise << " at " << c.step);
-    OneMarch m({2100, 2000}, {2100, 2000}, 4, MARCH_PIVOT);
-    m.from->m_pFormation->m_ptPivot = CPoint{2000, 2000};
-    m.to->m_pFormation->m_dRotation = c.degrees * PI / 180.0;
-    m.to->m_bSimple = 1;
-    m.to->m_bClockwise = c.clockwise;
-    EXPECT_EQ(m.At(c.step), c.at);
-  }
 }
 
 TEST(MarchCode, LettersWaitsAndLabel) {
@@ -151,6 +76,23 @@ TEST(MarchCode, LettersWaitsAndLabel) {
   m.show.doc.m_bShowStepSize = 1;
   next->m_nMarchMode = MARCH_FLOAT;
   EXPECT_EQ(m.person->GetMarchLabel(), "19");
+}
+
+TEST(MarchSkew, FillModeSpotsOfTheOldFormationStayItsOwn) {
+  // Fill with a 90 grid inside (1000,1000)-(1180,1090): slot 1 is (1090,1000).
+  ShowBuilder show;
+  CPerson* a = show.Person(1);
+  CPerson* b = show.Person(2);
+  CFormation* from = show.Formation(0, SHAPE_RECTANGLE, CRect{1000, 1000, 1180, 1090});
+  CFormation* to = show.Formation(4, SHAPE_RECTANGLE, CRect{1000, 1000, 1180, 1090});
+  from->m_bFill = to->m_bFill = 1;
+  to->m_dSkew = 0.5;
+  for (CPerson* p : {a, b}) show.Spot(p, from);
+  for (CPerson* p : {a, b}) show.Spot(p, to, MARCH_SKEW);
+  show.doc.m_bSaveStepsToMemory = 0;
+  EXPECT_EQ(b->GetPosition(0), (CPoint{1090, 1000}));
+  EXPECT_EQ(b->GetPosition(2), (CPoint{1090, 1022}));  // 1000 + trunc(90 x 0.25)
+  EXPECT_EQ(b->GetPlaceAt(0)->m_ptSpot, (CPoint{1090, 1000}));
 }
 
 }  // namespace

@@ -13,10 +13,9 @@ TEST(StepCalculatorDialog, OpensFromTheStepSizeAndReturnsItsInches) {
   StepInstructionDialog dialog;
   dialog.m_strStepSize = std::string("30.00");
   StepCalculatorDialog calc = dialog.OpenCalculator();
-  EXPECT_EQ(calc.m_strSteps, "1.00");
-  EXPECT_EQ(calc.m_strInches, "30.00");
-  EXPECT_EQ(calc.m_strFeet, "2.50");   // 30 / 12
-  EXPECT_EQ(calc.m_strYards, "0.83");  // 30 / 36 = 0.8333
+  // Feet 30 / 12, yards 30 / 36 = 0.8333.
+  EXPECT_EQ((std::vector<std::string>{calc.m_strSteps, calc.m_strInches, calc.m_strFeet, calc.m_strYards}),
+            (std::vector<std::string>{"1.00", "30.00", "2.50", "0.83"}));
   calc.m_strSteps = std::string("8");
   calc.OnLeave(F::STEPS);  // 8 x 30 = 240 inches
   dialog.TakeCalculator(calc);
@@ -47,10 +46,8 @@ TEST(StepCalculatorDialog, LeavingAFieldRecomputesTheOthers) {
     calc.m_strStepLength = std::string(c.stepLength);
     calc.Text(c.field) = std::string(c.typed);
     calc.OnLeave(c.field);
-    EXPECT_EQ(calc.m_strInches, c.inches);
-    EXPECT_EQ(calc.m_strFeet, c.feet);
-    EXPECT_EQ(calc.m_strYards, c.yards);
-    EXPECT_EQ(calc.m_strSteps, c.steps);
+    EXPECT_EQ((std::vector<std::string>{calc.m_strInches, calc.m_strFeet, calc.m_strYards, calc.m_strSteps}),
+              (std::vector<std::string>{c.inches, c.feet, c.yards, c.steps}));
   }
   // Leaving the step length recomputes the distance from the steps.
   StepCalculatorDialog calc;

@@ -105,18 +105,5 @@ TEST(StepReport, SmallTimeline) {
   EXPECT_NE(benReport.find("The step size for the 16 step(s) is 39.38 inches.\r\n\r\n"), std::string::npos);
 }
 
-TEST(StepReport, GateTurnBetweenEqualRotationsIsAWholeTurn) {
-  test::ShowBuilder show;
-  // Both lines run from (1440, 1620) to (2160, 1620); the first turns about its centre
-  // (1800, 1620), 360 units from the spot.
-  CFormation* first = show.Formation(0, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});
-  CFormation* second = show.Formation(8, SHAPE_LINE, CRect{1440, 1620, 2160, 1620});
-  CPerson* person = show.Person(1);
-  show.Spot(person, first);
-  show.Spot(person, second, MARCH_PIVOT)->m_bClockwise = 1;
-  // The whole turn's step size: StepSize.PivotMeasuresTheArcAroundThePreviousPivot.
-  EXPECT_NE(person->GetStepReport().find("Gate turn clockwise to position 0"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace px

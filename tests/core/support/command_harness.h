@@ -1,64 +1,35 @@
 #pragma once
-// Registered menu commands run as the menus run them: on a show, with a scripted Ui, a
-// scripted dialog host and a 2D command view of the whole field.
+// Runs registered menu commands on a show the way the menus do: a scripted Ui, dialogs filled
+// from scripts, and the command scripts' 2D view of the standard field.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "cli/cli_view.h"
 #include "core/commands/command_registry.h"
+#include "core/doc/pxdoc.h"
 #include "core/support/scripted_ui.h"
 #include "core/ui/scripted_dialog_host.h"
 
 namespace px::test {
 
-class TestCommandView : public CommandView {
- public:
-  void InvalidateFormation(const CFormation&) override {}
-  void SetWaitCursor(bool) override {}
-  bool Is3D() const override { return is3D; }
-  CRect FieldRect() const override { return CRect{0, 0, 8640, 4500}; }
-  int& PasteCount() override { return pasteCount; }
-
-  bool is3D = false;
-  int pasteCount = 0;
-};
-
-class CommandHarness {
- public:
-  explicit CommandHarness(CPxDoc& doc) : m_doc(doc) {}
-
-  // Whether the menu would offer the command now.
-  bool Enabled(const std::string& name) {
-    const CommandEntry& entry = Entry(name);
-    CommandContext ctx = Context();
-    return !entry.enabled || entry.enabled(ctx);
+struct CommandHarness {
+  // Runs the command by its plain menu text, each dialog it opens taking the next script.
+  void RunCommand(const std::string& command, std::vector<DialogScript> scripts = {}) {
+    for (DialogScript& script : scripts) dialogs.Push(std::move(script));
+    const CommandEntry* entry = ShowCommands().Find(command);
+    ASSERT_NE(entry, nullptr) << command;
+    CommandContext ctx{doc, ui, dialogs, view};
+    entry->run(ctx);
   }
-  bool Checked(const std::string& name) {
-    const CommandEntry& entry = Entry(name);
-    CommandContext ctx = Context();
-    return entry.checked && entry.checked(ctx);
-  }
-  // Runs the command as its menu item does: only when enabled. Returns whether it ran.
-  bool Run(const std::string& name) {
-    if (!Enabled(name)) return false;
-    CommandContext ctx = Context();
-    Entry(name).run(ctx);
-    return true;
-  }
+  void Select(std::initializer_list<CFormation*> formations) { doc.m_selection.formations = formations; }
 
+  CPxDoc doc;
   ScriptedUi ui;
   ScriptedDialogHost dialogs{ui};
-  TestCommandView view;
-
- private:
-  const CommandEntry& Entry(const std::string& name) {
-    const CommandEntry* entry = ShowCommands().Find(name);
-    if (!entry) throw std::invalid_argument("no command " + name);
-    return *entry;
-  }
-  CommandContext Context() { return CommandContext{m_doc, ui, dialogs, view}; }
-
-  CPxDoc& m_doc;
+  CliView view{doc, ui};
 };
 
 }  // namespace px::test

@@ -116,12 +116,11 @@ TEST_F(AnimationDialogTest, AnimationOptionsRefusesShortStepsAndSlowTemposAndSto
   EXPECT_EQ(stillOpen, 2);
   EXPECT_EQ(ui.Shown(), (Shown{{"Step size must be at least 12 inches.", "March Options"},
                                {"Tempo must be between 10 and 300.", "March Options"}}));
-  EXPECT_EQ(doc().m_dStepSize, 60.0);  // 30 inches x 2
-  EXPECT_EQ(doc().m_nTempo, 120);
-  EXPECT_EQ(doc().m_bLoopAtEnd, 1);
-  EXPECT_EQ(doc().m_bStopAtPicture, 1);
-  EXPECT_EQ(doc().m_bSyncToMidi, 0);
-  EXPECT_EQ(doc().m_bStopAtEnd, 0);
+  // 30 inches are 60 units; tempo, loop, stop at picture, sync to MIDI, stop at end.
+  EXPECT_EQ(doc().m_dStepSize, 60.0);
+  EXPECT_EQ((std::vector<int>{doc().m_nTempo, doc().m_bLoopAtEnd, doc().m_bStopAtPicture, doc().m_bSyncToMidi,
+                              doc().m_bStopAtEnd}),
+            (std::vector<int>{120, 1, 1, 0, 0}));
   EXPECT_TRUE(doc().IsModified());
 
   // The next Start plays at the new tempo: 60000 / 120 = 500 ms.

@@ -8,7 +8,9 @@
 #include <QSpinBox>
 #include <vector>
 
+#include "dialogs/align_dialog.h"
 #include "dialogs/formation_properties_dialog.h"
+#include "dialogs/mirror_dialog.h"
 #include "dialogs/grid_properties_dialog.h"
 #include "dialogs/show_settings_dialogs.h"
 #include "dialogs/step_calculator_dialog.h"
@@ -190,6 +192,31 @@ TEST_F(FormationDialogTest, AnotherKindReplacesTheFormationAndALineHasNoPeopleFi
   ASSERT_EQ(doc().m_formations.size(), 1u);
   EXPECT_EQ(doc().m_formations.front()->m_nShape, SHAPE_ELLIPSE);
   EXPECT_EQ(doc().m_formations.front()->m_nOutline, 140);
+}
+
+// The rectangle is (2000, 1000) to (3000, 2000); the field's middle is (4320, 2250).
+TEST_F(FormationDialogTest, MirrorAndAlignDialogsActOnTheSelection) {
+  QString mirrorHelp, alignHelp;
+  WithModal<MirrorQtDialog>([&] { Run("Mirror Formations..."); }, [&](MirrorQtDialog& d) {
+    mirrorHelp = HelpShownBy(d);
+    EXPECT_TRUE(d.axis->button(0)->isChecked());  // Horizontal
+    d.axis->button(2)->click();
+    d.deleteOriginal->setChecked(true);
+    d.okButton()->click();
+  });
+  ASSERT_EQ(doc().m_formations.size(), 1u);
+  CFormation* image = doc().m_formations.front().get();
+  EXPECT_EQ(NormalizedRect(image->m_rcBase), (CRect{5640, 2500, 6640, 3500}));
+
+  doc().m_selection.formations = {image};
+  WithModal<AlignQtDialog>([&] { Run("Align Selected Formations..."); }, [&](AlignQtDialog& d) {
+    alignHelp = HelpShownBy(d);
+    d.findChild<QRadioButton*>(QStringLiteral("To Field Left"))->click();
+    d.okButton()->click();
+  });
+  EXPECT_EQ(image->FieldBounds().left, 720);
+  EXPECT_EQ(mirrorHelp, PageOf("The Edit Mirror Show Command"));
+  EXPECT_EQ(alignHelp, PageOf("The Formation Align Selected Formations Command"));
 }
 
 }  // namespace
