@@ -1,11 +1,8 @@
 #include "core/commands/register_commands.h"
 
 #include "core/commands/command_registry.h"
-<<<<<<< HEAD
 #include "core/commands/edit_commands.h"
-=======
 #include "core/commands/formation_commands.h"
->>>>>>> main
 #include "core/commands/tool_commands.h"
 
 namespace px {
