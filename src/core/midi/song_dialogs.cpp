@@ -5,15 +5,10 @@
 
 #include "core/midi/midi_file.h"
 #include "core/util/cp1252.h"
+#include "core/util/format.h"
 
 namespace px {
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The list box's order: its lines as texts, ignoring case.
 bool ListOrder(const std::string& a, const std::string& b) {
@@ -34,11 +29,11 @@ std::optional<int> SongLengthOfFile(const std::string& fileName) {
 }
 
 void SongDialog::FileNameChanged() {
-  if (const auto length = SongLengthOfFile(Trimmed(m_strFileName))) m_nSteps = *length;
+  if (const auto length = SongLengthOfFile(Trimmed(m_strFileName, " "))) m_nSteps = *length;
 }
 
 std::optional<DialogMessage> SongDialog::Validate() {
-  m_strFileName = Trimmed(m_strFileName);
+  m_strFileName = Trimmed(m_strFileName, " ");
   if (m_strFileName.empty()) return DialogMessage{"Please enter a valid song file.", kCaption};
   if (!SongLengthOfFile(m_strFileName)) return DialogMessage{"The file is not a valid MIDI file.", kCaption};
   if (m_nBeginStep < 0 || m_nBeginStep > kMaxSongStep) return DialogMessage{"Please enter a valid begin step.", kCaption};
@@ -89,7 +84,7 @@ void SongListDialog::Edit(Ui& ui, const SongDialogRunner& run, SongDialog song, 
   if (overlaps)
     ui.MessageBox("Warning: one or more songs overlap.  (Songs will be shortened to their actual length when played)",
                   kCaption);
-  const std::string name = Trimmed(song.m_strFileName);
+  const std::string name = Trimmed(song.m_strFileName, " ");
   if (name.empty()) return;
   const std::string line = FormatSongEntry(SongEntry{song.m_nBeginStep, song.m_nSteps, name});
   if (replacing >= 0) m_lines.erase(m_lines.begin() + replacing);

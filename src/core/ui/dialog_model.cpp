@@ -3,16 +3,9 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "core/util/format.h"
+
 namespace px {
-namespace {
-
-std::string Trimmed(const std::string& value) {
-  const auto first = value.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return value.substr(first, value.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 int ControlInt(const std::string& value) {
   const std::string text = Trimmed(value);

@@ -36,4 +36,10 @@ std::string ReplacePercent1(const std::string& message, const std::string& arg) 
   return out;
 }
 
+std::string Trimmed(const std::string& text, const char* blanks) {
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 }  // namespace px
